@@ -1,0 +1,221 @@
+// The button table: loading a Button<n> section into a slot, the program
+// lookup, the choice of the icon with its fall-backs, and writing the
+// sections back.
+#include "QUENVOLT.h"
+
+#include <shellapi.h>
+
+LauncherButton* ButtonTable[MaxButtons];
+int ButtonCount;
+int FallbackIconCounter;
+
+static const char NoFile[] = "None";
+
+static int MessageOwnerBox(const char* text, const char* caption, UINT flags)
+{
+    return MessageBoxA(BarState.BarWindow, text, caption, flags | MB_SETFOREGROUND);
+}
+
+LauncherButton* AllocateButton()
+{
+    LauncherButton* button = (LauncherButton*)LocalAlloc(LMEM_FIXED, sizeof(LauncherButton));
+    if (button == nullptr)
+        MessageOwnerBox("Not enough local heap space", "Error", MB_ICONWARNING);
+    return button;
+}
+
+void FreeButton(LauncherButton* button)
+{
+    LocalFree(button);
+}
+
+static void EmptySlot(int slot)
+{
+    if (ButtonTable[slot] != nullptr) {
+        FreeButton(ButtonTable[slot]);
+        ButtonTable[slot] = nullptr;
+    }
+}
+
+void ReportAddFailure(const char* name, int code)
+{
+    char text[256];
+    TextCopy(text, sizeof text,
+             code == -1 ? "Don't know how to handle shortcut:\n" : "No associated executable file found for file\n");
+    TextAppend(text, sizeof text, name);
+    MessageOwnerBox(text, "Cannot add icon", MB_OK | MB_ICONWARNING);
+}
+
+// Puts the shell's display name of the program in place of its name part,
+// as long as the whole still fits.
+static void UseDisplayName(char* program)
+{
+    SHFILEINFOA info;
+    ZeroMemory(&info, sizeof info);
+    if (SHGetFileInfoA(program, 0, &info, sizeof info, SHGFI_DISPLAYNAME) == 0 || info.szDisplayName[0] == '\0')
+        return;
+    int slash = LastBackslash(program);
+    size_t keep = (size_t)(slash + 1);
+    if (keep + TextLength(info.szDisplayName) + 1 > PathSize)
+        return;
+    TextCopy(program + keep, PathSize - keep, info.szDisplayName);
+}
+
+int FindProgram(char* file, const char* directory, char* result)
+{
+    int code = 0;
+    int separator = LastSeparator(file);
+    if (separator >= 0) {
+        char keep = file[separator];
+        file[separator] = '\0';
+        code = (int)(INT_PTR)FindExecutableA(file + separator + 1, file, result);
+        file[separator] = keep;
+    }
+    if (code <= 32) {
+        code = (int)(INT_PTR)FindExecutableA(file, directory != nullptr && directory[0] != '\0' ? directory : nullptr, result);
+        if (code <= 32)
+            return code;
+    }
+    result[PathSize - 1] = '\0';
+    UseDisplayName(result);
+    return code;
+}
+
+bool LoadButton(unsigned n, int slot)
+{
+    const char* file = BarState.ConfigFilePath;
+    char section[16];
+    FormatButtonSection(section, sizeof section, n);
+
+    char fileName[PathSize];
+    GetPrivateProfileStringA(section, "FileName", NoFile, fileName, sizeof fileName, file);
+    if (SameText(fileName, NoFile)) {
+        EmptySlot(slot);
+        return false;
+    }
+
+    if (ButtonTable[slot] == nullptr) {
+        ButtonTable[slot] = AllocateButton();
+        if (ButtonTable[slot] == nullptr)
+            return false;
+    }
+    LauncherButton* b = ButtonTable[slot];
+    ZeroMemory(b, sizeof *b);
+
+    GetPrivateProfileStringA(section, "DefaultDirectory", "", b->DefaultDirectory, sizeof b->DefaultDirectory, file);
+
+    char program[PathSize];
+    int code = FindProgram(fileName, b->DefaultDirectory, program);
+    if (code <= 32) {
+        ReportAddFailure(fileName, code);
+        EmptySlot(slot);
+        return false;
+    }
+
+    GetPrivateProfileStringA(section, "Parameters", " ", b->Parameters, sizeof b->Parameters, file);
+    TextCopy(b->ProgramPath, sizeof b->ProgramPath, program);
+
+    if (!SameFileName(fileName, program) &&
+        !CombineDocumentParameters(fileName, b->Parameters, sizeof b->Parameters)) {
+        // The document's own name is longer than a button can pass on.
+        char text[PathSize + 64];
+        TextCopy(text, sizeof text, "The document name is too long for a button:\n");
+        TextAppend(text, sizeof text, fileName);
+        MessageOwnerBox(text, "Cannot add icon", MB_OK | MB_ICONWARNING);
+        EmptySlot(slot);
+        return false;
+    }
+
+    GetPrivateProfileStringA(section, "IconFile", program, b->IconFile, sizeof b->IconFile, file);
+
+    char value[20];
+    GetPrivateProfileStringA(section, "IconIndex", "0", value, sizeof value, file);
+    b->IconIndex = ParseInt(value);
+    GetPrivateProfileStringA(section, "Window", "Normal", value, sizeof value, file);
+    b->ShowCommand = ShowCommandFromWord(value);
+
+    b->Icon = ChooseButtonIcon(slot);
+    return true;
+}
+
+static HICON ExtractValidIcon(const char* file, int index)
+{
+    HICON icon = ExtractIconA(BarState.Instance, file, (UINT)index);
+    return (UINT_PTR)icon > 1 ? icon : nullptr;
+}
+
+HICON ChooseButtonIcon(int slot)
+{
+    LauncherButton* b = ButtonTable[slot];
+    HICON icon;
+    if (b->IconFile[0] == '\0') {
+        char shell[PathSize];
+        if (IsExplorerPath(b->ProgramPath) && LocateFile("shell32.dll", shell, sizeof shell)) {
+            TextCopy(b->IconFile, sizeof b->IconFile, shell);
+            b->IconIndex = 36;
+            if ((icon = ExtractValidIcon(b->IconFile, 36)) != nullptr)
+                return icon;
+        }
+        TextCopy(b->IconFile, sizeof b->IconFile, b->ProgramPath);
+        b->IconIndex = 0;
+    }
+    if ((icon = ExtractValidIcon(b->IconFile, b->IconIndex)) != nullptr)
+        return icon;
+
+    TextCopy(b->IconFile, sizeof b->IconFile, "progman.exe");
+    b->IconIndex = ++FallbackIconCounter;
+    if ((icon = ExtractValidIcon(b->IconFile, b->IconIndex)) != nullptr)
+        return icon;
+    return LoadIconA(nullptr, IDI_QUESTION);
+}
+
+bool IsButtonId(int id)
+{
+    return id >= FIRST_BUTTON_ID && id - FIRST_BUTTON_ID < ButtonCount;
+}
+
+int FindButtonSlot(HWND window)
+{
+    for (int slot = 0; slot < ButtonCount; ++slot)
+        if (ButtonTable[slot] != nullptr && ButtonTable[slot]->ButtonWindow == window)
+            return slot;
+    return -1;
+}
+
+void EraseButtonSection(unsigned n)
+{
+    char section[16];
+    FormatButtonSection(section, sizeof section, n);
+    WritePrivateProfileStringA(section, nullptr, nullptr, BarState.ConfigFilePath);
+}
+
+bool WriteButtonSection(int slot)
+{
+    const LauncherButton* b = ButtonTable[slot];
+    if (b == nullptr)
+        return false;
+    const char* file = BarState.ConfigFilePath;
+    char section[16];
+    FormatButtonSection(section, sizeof section, (unsigned)slot + 1);
+
+    WritePrivateProfileStringA(section, "FileName", b->ProgramPath, file);
+    WritePrivateProfileStringA(section, "DefaultDirectory", b->DefaultDirectory[0] ? b->DefaultDirectory : nullptr, file);
+    WritePrivateProfileStringA(section, "Parameters", b->Parameters[0] ? b->Parameters : nullptr, file);
+    bool ownIcon = b->IconFile[0] == '\0' || SameTextNoCase(b->IconFile, b->ProgramPath);
+    WritePrivateProfileStringA(section, "IconFile", ownIcon ? nullptr : b->IconFile, file);
+    // Room for any index, so that the icon choice is never cut.
+    char index[12];
+    FormatInt(index, sizeof index, b->IconIndex);
+    WritePrivateProfileStringA(section, "IconIndex", b->IconIndex != 0 ? index : nullptr, file);
+    WritePrivateProfileStringA(section, "Window", WordForShowCommand(b->ShowCommand), file);
+    return true;
+}
+
+void FlushButtons()
+{
+    for (unsigned n = 1; n <= (unsigned)MaxButtons; ++n)
+        EraseButtonSection(n);
+    for (int slot = 0; slot < ButtonCount; ++slot)
+        WriteButtonSection(slot);
+    BarState.UnsavedChanges = false;
+}

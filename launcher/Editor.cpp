@@ -1,0 +1,36 @@
+// Handing the configuration over to the editor, QVconfig.
+#include "QUENVOLT.h"
+
+void StartEditor(int slot)
+{
+    char editor[PathSize];
+    if (!LocateFile("QVconfig.exe", editor, sizeof editor)) {
+        MessageBoxA(BarState.BarWindow, "Could not locate \"QVconfig.exe\"", "Configure Quenvolet problem",
+                    MB_SETFOREGROUND | MB_ICONERROR);
+        return;
+    }
+    if (BarState.UnsavedChanges)
+        FlushButtons();
+
+    char launcher[PathSize];
+    DWORD n = GetModuleFileNameA(nullptr, launcher, sizeof launcher);
+    if (n == 0 || n >= sizeof launcher)
+        launcher[sizeof launcher - 1] = '\0';
+
+    // Room for all three paths whole, so that none of them is ever cut.
+    char commandLine[3 * PathSize + 16];
+    TextCopy(commandLine, sizeof commandLine, editor);
+    TextAppend(commandLine, sizeof commandLine, " \"");
+    TextAppend(commandLine, sizeof commandLine, BarState.ConfigFilePath);
+    TextAppend(commandLine, sizeof commandLine, "\" \"");
+    TextAppend(commandLine, sizeof commandLine, launcher);
+    TextAppend(commandLine, sizeof commandLine, "\"");
+    if (slot >= 0) {
+        char number[12];
+        FormatInt(number, sizeof number, slot);
+        TextAppend(commandLine, sizeof commandLine, " ");
+        TextAppend(commandLine, sizeof commandLine, number);
+    }
+    if (StartProgram(commandLine, nullptr, SW_SHOW))
+        DestroyWindow(BarState.BarWindow);
+}

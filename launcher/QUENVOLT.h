@@ -1,0 +1,129 @@
+// Quenvolt, the launcher bar: resource and command identifiers, the bar's
+// state, the button record and the procedures of the launcher's units.
+#ifndef QUENVOLT_H
+#define QUENVOLT_H
+
+// Resource identifiers (also read by the resource compiler).
+#define QUENVOLT_ICON_NAME "quenvolt"
+#define ABOUT_BOX_NAME "AboutBox"
+
+// System-menu commands.
+#define IDM_ALWAYSONTOP 100
+#define IDM_CONFIGURE 200
+#define IDM_SAVESETTINGS 300
+#define IDM_HELP 390
+#define IDM_ABOUT 400
+
+// Popup-menu commands of one button.
+#define IDM_RUN 410
+#define IDM_DELETE 411
+#define IDM_PROPERTIES 412
+
+// Control id of the button window of slot 0; slot s has FirstButtonId + s.
+#define FIRST_BUTTON_ID 500
+
+#ifndef RC_INVOKED
+
+#include <windows.h>
+
+#include "core/ButtonValues.h"
+#include "core/Geometry.h"
+#include "core/Text.h"
+
+const int MaxButtons = 24;
+const size_t PathSize = 260;
+
+extern const char BarClassName[];   // "QuenvoltWClass"
+extern const char HelpFileName[];   // "Quenvolt.hlp"
+extern const char DefaultTitle[];   // "Quenvolet"
+
+// The bar's window-level state, one per process.
+struct TBarState {
+    HWND BarWindow;
+    HINSTANCE Instance;
+    char ConfigFilePath[PathSize];
+    bool AlwaysOnTop;
+    unsigned short PlacementFlags;
+    bool UnsavedChanges;
+    bool HasWorkArea;
+    bool InSnapMove;
+    int CellWidth;
+    int CellHeight;
+};
+extern TBarState BarState;
+
+// One bar button, one heap block each; the slot that holds it owns it.
+struct LauncherButton {
+    HWND ButtonWindow;
+    HICON Icon;
+    char ProgramPath[PathSize];
+    char Parameters[ParametersSize];
+    char DefaultDirectory[PathSize];
+    char IconFile[PathSize];
+    int IconIndex;
+    int ShowCommand;
+    HBITMAP UpFace;
+    HBITMAP DownFace;
+};
+
+extern LauncherButton* ButtonTable[MaxButtons];
+extern int ButtonCount;
+extern int FallbackIconCounter;
+
+// State of the window procedure, beside BarState.
+extern HPEN SeparatorPen;
+extern HMENU PopupMenu;
+extern int PopupSlot;
+extern bool HelpOpen;
+
+// Start-up and placement (Bar.cpp).
+bool RegisterBarClass(HINSTANCE instance);
+bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showCommand);
+void ComputeBarSize(int* width, int* height);
+void GetWorkArea(BarRect* work);
+void SnapToCorner();
+bool FitBar();
+void ToggleAlwaysOnTop();
+void SaveWindowSettings(HWND bar);
+void SaveSettings();
+// Finds a file by the system's search rules for a name without a directory
+// (current directory, Windows directory, system directory, the program's
+// directory, then PATH), or as given for a name with one. On success found
+// (size bytes) receives the full path, never cut.
+bool LocateFile(const char* name, char* found, size_t size);
+
+// The button table (Buttons.cpp).
+LauncherButton* AllocateButton();
+void FreeButton(LauncherButton* button);
+bool LoadButton(unsigned n, int slot);
+HICON ChooseButtonIcon(int slot);
+bool IsButtonId(int id);
+int FindButtonSlot(HWND window);
+void EraseButtonSection(unsigned n);
+bool WriteButtonSection(int slot);
+void FlushButtons();
+int FindProgram(char* file, const char* directory, char* result);
+void ReportAddFailure(const char* name, int code);
+
+// The window procedure, menus and painting (WndProc.cpp).
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void PrepareBar(HWND bar);
+void CreateButtonWindow(HWND bar, int slot);
+void PaintButtonFaces(HWND bar, int slot);
+void DrawButton(const DRAWITEMSTRUCT* drawItem);
+void ShowButtonMenu(int slot);
+void DeleteButton(int slot);
+void ShowHelp(UINT command);
+INT_PTR CALLBACK About(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// Releases the icon, both faces and the record of one slot.
+void ReleaseButton(LauncherButton* button);
+
+// Program launching (Launch.cpp).
+void RunButton(int slot, const char* directory, const char* extraArguments);
+bool StartProgram(char* commandLine, const char* currentDirectory, int showCommand);
+
+// The editor hand-over (Editor.cpp).
+void StartEditor(int slot);
+
+#endif  // RC_INVOKED
+#endif

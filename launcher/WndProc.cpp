@@ -1,0 +1,311 @@
+// The bar's window procedure: button windows with their two pre-painted
+// faces, the separator lines, the system menu and the per-button popup
+// menu, deleting a button, help and the About box.
+#include "QUENVOLT.h"
+
+HPEN SeparatorPen;
+HMENU PopupMenu;
+int PopupSlot;
+bool HelpOpen;
+
+static int CellWidth()
+{
+    return BarState.CellWidth;
+}
+
+static int CellHeight()
+{
+    return BarState.CellHeight;
+}
+
+static void Fill(HDC dc, HBRUSH brush, int left, int top, int right, int bottom)
+{
+    RECT r = {left, top, right, bottom};
+    FillRect(dc, &r, brush);
+}
+
+void PaintButtonFaces(HWND bar, int slot)
+{
+    LauncherButton* b = ButtonTable[slot];
+    const int w = CellWidth();
+    const int h = CellHeight();
+    HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+    HBRUSH highlight = CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT));
+    HBRUSH shadow = CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW));
+    HDC barDc = GetDC(bar);
+    HDC memory = CreateCompatibleDC(barDc);
+
+    HGDIOBJ previous = SelectObject(memory, b->UpFace);
+    Fill(memory, face, 2, 2, w - 2, h - 2);
+    Fill(memory, highlight, 0, 0, 2, h - 1);
+    Fill(memory, highlight, 2, 0, w - 1, 2);
+    Fill(memory, shadow, 0, h - 1, w, h);
+    Fill(memory, shadow, 1, h - 2, w, h);
+    Fill(memory, shadow, w - 1, 0, w, h - 1);
+    Fill(memory, shadow, w - 2, 1, w, h - 1);
+    SetMapMode(memory, MM_TEXT);
+    DrawIcon(memory, 3, 3, b->Icon);
+
+    SelectObject(memory, b->DownFace);
+    Fill(memory, face, 1, 1, w, h);
+    Fill(memory, shadow, 0, 0, 1, h);
+    Fill(memory, shadow, 1, 0, w, 1);
+    DrawIcon(memory, 4, 4, b->Icon);
+
+    SelectObject(memory, previous);
+    DeleteObject(face);
+    DeleteObject(highlight);
+    DeleteObject(shadow);
+    ReleaseDC(bar, barDc);
+    DeleteDC(memory);
+}
+
+void CreateButtonWindow(HWND bar, int slot)
+{
+    LauncherButton* b = ButtonTable[slot];
+    HDC dc = GetDC(bar);
+    b->UpFace = CreateCompatibleBitmap(dc, CellWidth(), CellHeight());
+    b->DownFace = CreateCompatibleBitmap(dc, CellWidth(), CellHeight());
+    ReleaseDC(bar, dc);
+    PaintButtonFaces(bar, slot);
+    b->ButtonWindow = CreateWindowExA(0, "BUTTON", nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
+                                      CellLeft(slot, CellWidth()), 0, CellWidth(), CellHeight(), bar,
+                                      (HMENU)(INT_PTR)(FIRST_BUTTON_ID + slot), BarState.Instance, nullptr);
+}
+
+void PrepareBar(HWND bar)
+{
+    for (int slot = 0; slot < ButtonCount; ++slot)
+        CreateButtonWindow(bar, slot);
+    SeparatorPen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+
+    HMENU menu = GetSystemMenu(bar, FALSE);
+    EnableMenuItem(menu, SC_RESTORE, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(menu, SC_MINIMIZE, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(menu, SC_MAXIMIZE, MF_BYCOMMAND | MF_GRAYED);
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING | (BarState.AlwaysOnTop ? MF_CHECKED : MF_UNCHECKED), IDM_ALWAYSONTOP, "Always on &top");
+    AppendMenuA(menu, MF_STRING, IDM_CONFIGURE, "Con&figure ...");
+    AppendMenuA(menu, MF_STRING, IDM_SAVESETTINGS, "Sa&ve settings now");
+    AppendMenuA(menu, MF_STRING, IDM_HELP, "&Help");
+    AppendMenuA(menu, MF_STRING, IDM_ABOUT, "&About Quenvolet");
+}
+
+void DrawButton(const DRAWITEMSTRUCT* drawItem)
+{
+    if (!IsButtonId((int)drawItem->CtlID) || !(drawItem->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)))
+        return;
+    const LauncherButton* b = ButtonTable[drawItem->CtlID - FIRST_BUTTON_ID];
+    if (b == nullptr)
+        return;
+    HBITMAP face = (drawItem->itemState & ODS_SELECTED) ? b->DownFace : b->UpFace;
+    HDC memory = CreateCompatibleDC(drawItem->hDC);
+    HGDIOBJ previous = SelectObject(memory, face);
+    BitBlt(drawItem->hDC, drawItem->rcItem.left, drawItem->rcItem.top, CellWidth(), CellHeight(), memory, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+}
+
+void ShowButtonMenu(int slot)
+{
+    if (slot < 0 || slot >= ButtonCount || PopupMenu != nullptr)
+        return;
+    PopupMenu = CreatePopupMenu();
+    if (PopupMenu == nullptr)
+        return;
+    char text[RunMenuTextSize];
+    BuildRunMenuText(ButtonTable[slot]->ProgramPath, text, sizeof text);
+    AppendMenuA(PopupMenu, MF_STRING, IDM_RUN, text);
+    AppendMenuA(PopupMenu, MF_STRING, IDM_DELETE, "&Delete");
+    AppendMenuA(PopupMenu, MF_STRING, IDM_PROPERTIES, "&Properties");
+    POINT cursor;
+    GetCursorPos(&cursor);
+    TrackPopupMenu(PopupMenu, 0, cursor.x, cursor.y, 0, BarState.BarWindow, nullptr);
+    PopupSlot = slot;
+}
+
+void ReleaseButton(LauncherButton* button)
+{
+    DestroyIcon(button->Icon);
+    if (button->UpFace != nullptr)
+        DeleteObject(button->UpFace);
+    if (button->DownFace != nullptr)
+        DeleteObject(button->DownFace);
+    FreeButton(button);
+}
+
+void DeleteButton(int slot)
+{
+    if (slot < 0 || slot >= ButtonCount || ButtonTable[slot] == nullptr)
+        return;
+    LauncherButton* gone = ButtonTable[slot];
+    HWND window = gone->ButtonWindow;
+    --ButtonCount;
+    DestroyWindow(ButtonTable[ButtonCount]->ButtonWindow);
+    ReleaseButton(gone);
+
+    // Records move down one slot; the windows keep their places and ids.
+    for (int i = slot; i < ButtonCount; ++i) {
+        LauncherButton* moved = ButtonTable[i + 1];
+        HWND next = moved->ButtonWindow;
+        moved->ButtonWindow = window;
+        ButtonTable[i] = moved;
+        window = next;
+        InvalidateRect(moved->ButtonWindow, nullptr, FALSE);
+    }
+    ButtonTable[ButtonCount] = nullptr;
+    FitBar();
+    BarState.UnsavedChanges = true;
+}
+
+void ShowHelp(UINT command)
+{
+    if (command != HELP_QUIT || HelpOpen) {
+        WinHelpA(BarState.BarWindow, HelpFileName, command, 0);
+        HelpOpen = command != HELP_QUIT;
+    }
+}
+
+INT_PTR CALLBACK About(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dialog, 1);
+            return TRUE;
+        }
+        break;
+    }
+    return FALSE;
+}
+
+static void PaintSeparators(HWND bar)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(bar, &ps);
+    HGDIOBJ previous = SelectObject(dc, SeparatorPen);
+    for (int i = 1; i < ButtonCount; ++i) {
+        int x = SeparatorX(i, CellWidth());
+        MoveToEx(dc, x, 0, nullptr);
+        LineTo(dc, x, CellHeight());
+    }
+    SelectObject(dc, previous);
+    EndPaint(bar, &ps);
+}
+
+static void CloseBar(HWND bar)
+{
+    SaveSettings();
+    for (int slot = 0; slot < ButtonCount; ++slot) {
+        if (ButtonTable[slot] != nullptr) {
+            ReleaseButton(ButtonTable[slot]);
+            ButtonTable[slot] = nullptr;
+        }
+    }
+    DeleteObject(SeparatorPen);
+    SeparatorPen = nullptr;
+    ShowHelp(HELP_QUIT);
+    DestroyWindow(bar);
+}
+
+static void OnCommand(WPARAM wParam)
+{
+    const int id = LOWORD(wParam);
+    const int code = HIWORD(wParam);
+    if (IsButtonId(id)) {
+        if (ButtonTable[id - FIRST_BUTTON_ID] != nullptr && code != BN_DOUBLECLICKED)
+            RunButton(id - FIRST_BUTTON_ID, nullptr, nullptr);
+        return;
+    }
+    switch (id) {
+    case IDM_RUN:
+        RunButton(PopupSlot, nullptr, nullptr);
+        break;
+    case IDM_DELETE:
+        if (MessageBoxA(BarState.BarWindow, "Delete button?", DefaultTitle,
+                        MB_OKCANCEL | MB_ICONQUESTION | MB_SETFOREGROUND) == IDOK)
+            DeleteButton(PopupSlot);
+        break;
+    case IDM_PROPERTIES:
+        StartEditor(PopupSlot);
+        break;
+    }
+}
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        PrepareBar(window);
+        if (ButtonCount == 0)
+            ShowHelp(HELP_CONTENTS);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_MOVE:
+        if (!BarState.InSnapMove && BarState.BarWindow != nullptr)
+            SnapToCorner();
+        return 0;
+    case WM_PAINT:
+        PaintSeparators(window);
+        return 0;
+    case WM_CLOSE:
+        CloseBar(window);
+        return 0;
+    case WM_SYSCOLORCHANGE:
+        for (int slot = 0; slot < ButtonCount; ++slot) {
+            PaintButtonFaces(window, slot);
+            InvalidateRect(ButtonTable[slot]->ButtonWindow, nullptr, FALSE);
+        }
+        return 0;
+    case WM_ENDSESSION:
+        if (wParam)
+            SaveSettings();
+        return 0;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT && HIWORD(lParam) == WM_RBUTTONUP)
+            ShowButtonMenu(FindButtonSlot((HWND)wParam));
+        break;
+    case WM_DRAWITEM:
+        DrawButton((const DRAWITEMSTRUCT*)lParam);
+        return 0;
+    case WM_HELP:
+        ShowHelp(HELP_CONTENTS);
+        return 0;
+    case WM_COMMAND:
+        OnCommand(wParam);
+        return 0;
+    case WM_SYSCOMMAND:
+        switch (wParam) {
+        case IDM_ALWAYSONTOP:
+            ToggleAlwaysOnTop();
+            return 0;
+        case IDM_CONFIGURE:
+            StartEditor(-1);
+            return 0;
+        case IDM_SAVESETTINGS:
+            SaveSettings();
+            return 0;
+        case IDM_HELP:
+            ShowHelp(HELP_CONTENTS);
+            return 0;
+        case IDM_ABOUT:
+            DialogBoxParamA(BarState.Instance, ABOUT_BOX_NAME, window, About, 0);
+            return 0;
+        }
+        break;
+    case WM_MENUSELECT:
+        if (HIWORD(wParam) == 0xFFFF && lParam == 0 && PopupMenu != nullptr) {
+            DestroyMenu(PopupMenu);
+            PopupMenu = nullptr;
+        }
+        return 0;
+    case WM_DROPFILES:
+        DragFinish((HDROP)wParam);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

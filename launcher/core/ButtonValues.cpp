@@ -1,0 +1,91 @@
+#include "ButtonValues.h"
+
+#include "Text.h"
+
+bool CombineDocumentParameters(const char* document, char* params, size_t paramsSize)
+{
+    if (paramsSize == 0)
+        return false;
+    const size_t most = paramsSize - 1;  // 137 for the button's field
+    const size_t documentLength = TextLength(document);
+    if (documentLength > most)
+        return false;
+
+    // The one-blank default marks an absent key: the document stands alone.
+    const bool keyPresent = params[0] != ' ';
+    char buffer[ParametersSize];
+    if (paramsSize > sizeof buffer)
+        return false;
+    TextCopy(buffer, paramsSize, document);
+    if (keyPresent && documentLength < most) {
+        // room left for the blank and what fits of the parameters
+        const size_t room = most - documentLength - 1;
+        TextAppend(buffer, paramsSize, " ");
+        size_t used = documentLength + 1;
+        TextCopyN(buffer + used, paramsSize - used, params, room);
+    }
+    TextCopy(params, paramsSize, buffer);
+    return true;
+}
+
+int ShowCommandFromWord(const char* word)
+{
+    if (SameTextNoCase(word, "Maximized"))
+        return ShowMaximized;
+    if (SameTextNoCase(word, "Minimized"))
+        return ShowMinimize;
+    return ShowNormal;
+}
+
+const char* WordForShowCommand(int showCommand)
+{
+    switch (showCommand) {
+    case 2:  // SW_SHOWMINIMIZED
+    case 6:  // SW_MINIMIZE
+    case 7:  // SW_SHOWMINNOACTIVE
+        return "Minimized";
+    case 3:  // SW_SHOWMAXIMIZED
+        return "Maximized";
+    default:
+        return nullptr;
+    }
+}
+
+size_t CommandLineLength(const char* program, const char* params, const char* extra)
+{
+    size_t n = TextLength(program);
+    if (params != nullptr && params[0] != '\0')
+        n += 1 + TextLength(params);
+    if (extra != nullptr) {
+        if (extra[0] != ' ')
+            n += 1;
+        n += TextLength(extra);
+    }
+    return n;
+}
+
+bool BuildCommandLine(const char* program, const char* params, const char* extra, char* out, size_t size)
+{
+    if (size == 0)
+        return false;
+    out[0] = '\0';
+    if (CommandLineLength(program, params, extra) + 1 > size)
+        return false;
+    TextCopy(out, size, program);
+    if (params != nullptr && params[0] != '\0') {
+        TextAppend(out, size, " ");
+        TextAppend(out, size, params);
+    }
+    if (extra != nullptr) {
+        if (extra[0] != ' ')
+            TextAppend(out, size, " ");
+        TextAppend(out, size, extra);
+    }
+    return true;
+}
+
+void BuildRunMenuText(const char* programPath, char* out, size_t size)
+{
+    TextCopy(out, size, "&Run ");
+    TextAppend(out, size, NamePart(programPath));
+}

@@ -1,0 +1,52 @@
+// Geometry of the bar: one row of cells, the corners of the work area, the
+// snapping of a dragged bar and the re-fitting after the number of buttons
+// changed. Pure arithmetic; the window code feeds it rectangles.
+#ifndef QUENVOLT_CORE_GEOMETRY_H
+#define QUENVOLT_CORE_GEOMETRY_H
+
+struct BarRect {
+    int left, top, right, bottom;
+};
+
+struct BarPoint {
+    int x, y;
+};
+
+// Placement flags of the bar, settled at start-up.
+enum : unsigned short {
+    Docked = 1,    // the bar keeps to a corner
+    DockLeft = 2,  // left edge, else right
+    DockTop = 4    // top edge, else bottom
+};
+
+// How close (in pixels) an edge of a dragged bar must come to the matching
+// edge of the work area to snap.
+const int SnapDistance = 10;
+
+// Client width of a bar with count buttons: count cells with a one-pixel
+// separator between neighbours (-1 for no buttons).
+int BarClientWidth(int count, int cellWidth);
+
+// x of the cell of slot s.
+int CellLeft(int slot, int cellWidth);
+
+// x of the separator column between slot i - 1 and slot i (i >= 1).
+int SeparatorX(int i, int cellWidth);
+
+// The window position of a bar of outer size (width, height) docked into the
+// corner of the work area that flags name.
+BarPoint DockedPosition(const BarRect& work, int width, int height, unsigned flags);
+
+// Where a bar that was moved to window rectangle bar snaps within the work
+// area, when it snaps. The bar snaps only into a corner, and only when both a
+// horizontal and a vertical edge are within SnapDistance of (or beyond) the
+// matching work-area edges; a bar already sitting in a corner does not move.
+bool SnapTarget(const BarRect& bar, const BarRect& work, int width, int height, BarPoint* target);
+
+// Where a bar at window position (x, y) of the new outer size goes after the
+// number of buttons changed: a docked bar into its corner, and any bar that
+// would pass the right edge shifted left. False when the bar is wider than
+// the work area (nothing is to be moved then).
+bool FitTarget(int x, int y, const BarRect& work, int width, int height, unsigned flags, BarPoint* target);
+
+#endif
