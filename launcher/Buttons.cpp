@@ -63,6 +63,9 @@ static void UseDisplayName(char* program)
 
 int FindProgram(char* file, const char* directory, char* result)
 {
+    // No name names no program (some shells answer with the current folder).
+    if (file[0] == '\0')
+        return SE_ERR_FNF;
     int code = 0;
     int separator = LastSeparator(file);
     if (separator >= 0) {

@@ -60,11 +60,11 @@ bool FitTarget(int x, int y, const BarRect& work, int width, int height, unsigne
         x = corner.x;
         y = corner.y;
     }
-    if (x + width > work.right) {
+    if (x + width > work.right)
         x = work.right - width;
-        if (x < work.left)
-            return false;
-    }
+    // A bar wider than the work area does not fit in any place.
+    if (x < work.left && width > work.right - work.left)
+        return false;
     target->x = x;
     target->y = y;
     return true;

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds everything: the native unit tests (sanitizers on), the 32-bit
+# deliverables with their size check, and the Windows test tier for the
+# architecture that Wine runs here.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+configure() {  # dir, extra cmake arguments...
+  local dir="$1"; shift
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
+  fi
+  cmake --build "$dir" -j "$(jobs)"
+}
+
+arch="$(wine_arch)"
+configure "$build/native"
+configure "$build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+if [ "$arch" = i686 ]; then
+  ln -sfn win32 "$build/wintest"
+else
+  [ -L "$build/wintest" ] && rm -f "$build/wintest"
+  configure "$build/wintest" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
+fi
+echo "Built: $build/win32/bin (32-bit deliverables); Wine test tier: $arch"

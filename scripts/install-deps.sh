@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Quenvolet need on Debian 12,
+# and only what is missing: a second run does nothing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ python3 doctest-dev
+  mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64
+  wine wine32:i386 wine64
+  xvfb xdotool imagemagick x11-utils
+)
+
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+
+missing=()
+for p in "${packages[@]}"; do
+  installed "$p" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+echo "Installing: ${missing[*]}"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Runs a command with a fresh Xvfb display and a fresh Wine prefix in a
+# temporary folder, and removes both afterwards, also on failure.
+set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+arch="$(wine_arch)"
+# Tests watch the WinHelp calls themselves; no help viewer is started.
+QV_EXTRA_OVERRIDES="${QV_EXTRA_OVERRIDES-;winhlp32.exe=d}"
+wine_env "$arch"
+tmp="$(mktemp -d /tmp/quenvolet.XXXXXX)"
+export WINEPREFIX="$tmp/prefix"
+xvfb_pid=
+
+cleanup() {
+  WINEPREFIX="$tmp/prefix" timeout 20 wineserver -k >/dev/null 2>&1 || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1
+  wait >/dev/null 2>&1
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+exec 3>"$tmp/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+if [ ! -s "$tmp/display" ]; then echo "Xvfb did not start" >&2; exit 1; fi
+export DISPLAY=":$(head -n1 "$tmp/display")"
+
+echo "Creating a Wine prefix ($WINEARCH) on display $DISPLAY ..."
+if ! timeout 600 "$(wine_loader "$arch")" wineboot -i >/dev/null 2>&1; then
+  echo "The Wine prefix could not be created" >&2; exit 1
+fi
+timeout 60 wineserver -w >/dev/null 2>&1 || true
+
+"$@"

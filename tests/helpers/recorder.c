@@ -1,0 +1,42 @@
+/* A stand-in program for the tests: it records how it was started (its
+   command line, working directory and the show command of its start-up
+   information) into the file that the environment variable QV_RECORD names,
+   then ends. The record is written under another name first and renamed, so
+   a reader never sees half of it. */
+#include <windows.h>
+
+static void put(HANDLE file, const char* key, const char* value)
+{
+    DWORD written;
+    WriteFile(file, key, lstrlenA(key), &written, NULL);
+    WriteFile(file, value, lstrlenA(value), &written, NULL);
+    WriteFile(file, "\n", 1, &written, NULL);
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand)
+{
+    char target[MAX_PATH], partial[MAX_PATH + 8], directory[MAX_PATH], number[32];
+    STARTUPINFOA startup;
+    HANDLE file;
+    (void)instance; (void)previous; (void)commandLine; (void)showCommand;
+
+    if (GetEnvironmentVariableA("QV_RECORD", target, sizeof target) == 0)
+        return 1;
+    wsprintfA(partial, "%s.part", target);
+    file = CreateFileA(partial, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE)
+        return 2;
+    put(file, "cmdline=", GetCommandLineA());
+    GetCurrentDirectoryA(sizeof directory, directory);
+    put(file, "cwd=", directory);
+    ZeroMemory(&startup, sizeof startup);
+    startup.cb = sizeof startup;
+    GetStartupInfoA(&startup);
+    wsprintfA(number, "%u", (unsigned)startup.wShowWindow);
+    put(file, "show=", number);
+    wsprintfA(number, "%lu", (unsigned long)startup.dwFlags);
+    put(file, "flags=", number);
+    CloseHandle(file);
+    MoveFileExA(partial, target, MOVEFILE_REPLACE_EXISTING);
+    return 0;
+}
