@@ -9,10 +9,19 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 run_all() {
   local status=0
+  local only
   for dir in native win32 wintest; do
-    [ "$dir" = wintest ] && [ -L "$build/wintest" ] && continue
+    only=()
+    if [ "$dir" = wintest ] && [ -L "$build/wintest" ]; then
+      continue
+    fi
+    # Where Wine cannot run 32-bit programs, the 32-bit build is only
+    # checked for size; its Wine cases run in the 64-bit test build.
+    if [ "$dir" = win32 ] && [ ! -L "$build/wintest" ]; then
+      only=(-R '^size[.]')
+    fi
     echo "=== tests in $dir"
-    (cd "$build/$dir" && ctest --output-on-failure --timeout 600) || status=1
+    (cd "$build/$dir" && ctest --output-on-failure --timeout 600 "${only[@]}") || status=1
   done
   return $status
 }
