@@ -25,7 +25,7 @@ wine_env() {
   if [ "$1" = i686 ]; then WINEARCH=win32; else WINEARCH=win64; fi
   export WINEDEBUG=-all
   # No Mono or Gecko install, no menu entries; WinHelp is not started in tests.
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d${QV_EXTRA_OVERRIDES:-}"
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d${QV_EXTRA_OVERRIDES:-}"
 }
 
 jobs() { nproc 2>/dev/null || echo 2; }

@@ -206,7 +206,9 @@ static BOOL CALLBACK CollectStatic(HWND child, LPARAM data)
 {
     char cls[64];
     GetClassNameA(child, cls, sizeof cls);
-    if (lstrcmpiA(cls, "Static") == 0) {
+    // An icon or picture control has no text worth reading.
+    const LONG type = GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK;
+    if (lstrcmpiA(cls, "Static") == 0 && type != SS_ICON && type != SS_BITMAP) {
         char text[1024];
         GetWindowTextA(child, text, sizeof text);
         auto* texts = reinterpret_cast<DialogTexts*>(data);
