@@ -60,41 +60,12 @@ PopupSeen RightClick(HWND window, WPARAM key = 0)
     return seen;
 }
 
-std::string ThreeButtons(const std::string& recorder)
-{
-    return Section("Button1") + Key("FileName", recorder) + Key("Parameters", "first") +
-           Section("Button2") + Key("FileName", recorder) + Key("Parameters", "second") +
-           Section("Button3") + Key("FileName", recorder) + Key("Parameters", "third");
-}
-
 int ClientWidth(HWND window)
 {
     RECT r;
     GetClientRect(window, &r);
     return r.right - r.left;
 }
-
-// Points the recorder at a file of the fixture's folder.
-std::string RecordInto(const BarFixture& f, const char* name)
-{
-    std::string path = f.dir.file(name);
-    SetEnvironmentVariableA("QV_RECORD", path.c_str());
-    return path;
-}
-
-// Makes the current directory a folder for the time of a test.
-class CurrentDirectory {
-public:
-    explicit CurrentDirectory(const std::string& path)
-    {
-        GetCurrentDirectoryA(sizeof saved_, saved_);
-        SetCurrentDirectoryA(path.c_str());
-    }
-    ~CurrentDirectory() { SetCurrentDirectoryA(saved_); }
-
-private:
-    char saved_[MAX_PATH];
-};
 
 }  // namespace
 

@@ -50,6 +50,36 @@ inline bool EndsWith(const std::string& path, const std::string& name)
     return path.size() >= name.size() && lstrcmpiA(path.c_str() + (path.size() - name.size()), name.c_str()) == 0;
 }
 
+// Three buttons of the recorder with the parameters first, second and third.
+inline std::string ThreeButtons(const std::string& recorder)
+{
+    return Section("Button1") + Key("FileName", recorder) + Key("Parameters", "first") +
+           Section("Button2") + Key("FileName", recorder) + Key("Parameters", "second") +
+           Section("Button3") + Key("FileName", recorder) + Key("Parameters", "third");
+}
+
+// Points the recorder at a file of the fixture's folder.
+inline std::string RecordInto(const BarFixture& f, const char* name)
+{
+    std::string path = f.dir.file(name);
+    SetEnvironmentVariableA("QV_RECORD", path.c_str());
+    return path;
+}
+
+// Makes the current directory a folder for the time of a test.
+class CurrentDirectory {
+public:
+    explicit CurrentDirectory(const std::string& path)
+    {
+        GetCurrentDirectoryA(sizeof saved_, saved_);
+        SetCurrentDirectoryA(path.c_str());
+    }
+    ~CurrentDirectory() { SetCurrentDirectoryA(saved_); }
+
+private:
+    char saved_[MAX_PATH];
+};
+
 }  // namespace qv
 
 #endif
