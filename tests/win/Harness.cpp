@@ -465,7 +465,11 @@ bool Capture::saveBmp(const std::string& path) const
     file.bfSize = file.bfOffBits + (DWORD)(pixels_.size() * 4);
     std::string content(reinterpret_cast<const char*>(&file), sizeof file);
     content.append(reinterpret_cast<const char*>(&info), sizeof info);
-    content.append(reinterpret_cast<const char*>(pixels_.data()), pixels_.size() * 4);
+    // Opaque pixels: viewers take a zero alpha byte for transparent.
+    std::vector<unsigned> opaque(pixels_.size());
+    for (size_t i = 0; i < pixels_.size(); ++i)
+        opaque[i] = 0xFF000000u | pixels_[i];
+    content.append(reinterpret_cast<const char*>(opaque.data()), opaque.size() * 4);
     WriteFile(path, content);
     return FileExists(path);
 }
