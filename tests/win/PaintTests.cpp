@@ -35,6 +35,16 @@ Capture ClientCapture(HWND bar)
     return Capture(origin.x, origin.y, r.right, r.bottom);
 }
 
+// Where a button's cell starts in the bar's client area.
+POINT CellOrigin(HWND bar, HWND button)
+{
+    RECT cell;
+    GetWindowRect(button, &cell);
+    POINT at = {cell.left, cell.top};
+    ScreenToClient(bar, &at);
+    return at;
+}
+
 }  // namespace
 
 TEST_SUITE("paint")
@@ -51,10 +61,7 @@ TEST_SUITE("paint")
 
         Capture shot = ClientCapture(bar());
         shot.saveBmp("bar-screenshot.bmp");  // for people to look at
-        RECT cell;
-        GetWindowRect(slot(0)->ButtonWindow, &cell);
-        POINT at = {cell.left, cell.top};
-        ScreenToClient(bar(), &at);
+        POINT at = CellOrigin(bar(), slot(0)->ButtonWindow);
         // Raised: light top and left edges two pixels wide, dark bottom and right.
         CHECK(shot.at(at.x + 0, at.y + 5) == highlight);
         CHECK(shot.at(at.x + 1, at.y + 5) == highlight);
@@ -74,9 +81,7 @@ TEST_SUITE("paint")
         // Pressed: dark top and left edge, the icon one pixel further in.
         SendMessageA(slot(1)->ButtonWindow, BM_SETSTATE, TRUE, 0);
         Pump(100);
-        GetWindowRect(slot(1)->ButtonWindow, &cell);
-        at = {cell.left, cell.top};
-        ScreenToClient(bar(), &at);
+        at = CellOrigin(bar(), slot(1)->ButtonWindow);
         Capture pressed = ClientCapture(bar());
         CHECK(pressed.at(at.x + 0, at.y + 5) == shadow);
         CHECK(pressed.at(at.x + 5, at.y + 0) == shadow);
@@ -97,10 +102,7 @@ TEST_SUITE("paint")
         SetSysColors(1, &element, &changed);
         SendMessageA(bar(), WM_SYSCOLORCHANGE, 0, 0);
         Capture shot = ClientCapture(bar());
-        RECT cell;
-        GetWindowRect(slot(0)->ButtonWindow, &cell);
-        POINT at = {cell.left, cell.top};
-        ScreenToClient(bar(), &at);
+        POINT at = CellOrigin(bar(), slot(0)->ButtonWindow);
         CHECK(shot.at(at.x, at.y + 5) == Rgb(changed));
         SetSysColors(1, &element, &saved);
         SendMessageA(bar(), WM_SYSCOLORCHANGE, 0, 0);
