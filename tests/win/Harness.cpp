@@ -206,7 +206,7 @@ static BOOL CALLBACK CollectStatic(HWND child, LPARAM data)
 {
     char cls[64];
     GetClassNameA(child, cls, sizeof cls);
-    // An icon or picture control has no text worth reading.
+    // An icon or picture control holds its resource name as text, not words.
     const LONG type = GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK;
     if (lstrcmpiA(cls, "Static") == 0 && type != SS_ICON && type != SS_BITMAP) {
         char text[1024];
