@@ -13,6 +13,11 @@ static const DWORD BarExStyle = WS_EX_TOOLWINDOW;
 
 TBarState BarState;
 
+int BarMessage(const char* text, const char* caption, UINT flags)
+{
+    return MessageBoxA(BarState.BarWindow, text, caption, flags | MB_SETFOREGROUND);
+}
+
 bool RegisterBarClass(HINSTANCE instance)
 {
     OSVERSIONINFOA version;

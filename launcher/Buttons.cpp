@@ -11,22 +11,27 @@ int FallbackIconCounter;
 
 static const char NoFile[] = "None";
 
-static int MessageOwnerBox(const char* text, const char* caption, UINT flags)
-{
-    return MessageBoxA(BarState.BarWindow, text, caption, flags | MB_SETFOREGROUND);
-}
-
 LauncherButton* AllocateButton()
 {
     LauncherButton* button = (LauncherButton*)LocalAlloc(LMEM_FIXED, sizeof(LauncherButton));
     if (button == nullptr)
-        MessageOwnerBox("Not enough local heap space", "Error", MB_ICONWARNING);
+        BarMessage("Not enough local heap space", "Error", MB_ICONWARNING);
     return button;
 }
 
 void FreeButton(LauncherButton* button)
 {
     LocalFree(button);
+}
+
+void ReleaseButton(LauncherButton* button)
+{
+    DestroyIcon(button->Icon);
+    if (button->UpFace != nullptr)
+        DeleteObject(button->UpFace);
+    if (button->DownFace != nullptr)
+        DeleteObject(button->DownFace);
+    FreeButton(button);
 }
 
 static void EmptySlot(int slot)
@@ -43,22 +48,17 @@ void ReportAddFailure(const char* name, int code)
     TextCopy(text, sizeof text,
              code == -1 ? "Don't know how to handle shortcut:\n" : "No associated executable file found for file\n");
     TextAppend(text, sizeof text, name);
-    MessageOwnerBox(text, "Cannot add icon", MB_OK | MB_ICONWARNING);
+    BarMessage(text, "Cannot add icon", MB_OK | MB_ICONWARNING);
 }
 
 // Puts the shell's display name of the program in place of its name part,
-// as long as the whole still fits.
+// unless that name hides the program's extension.
 static void UseDisplayName(char* program)
 {
     SHFILEINFOA info;
     ZeroMemory(&info, sizeof info);
-    if (SHGetFileInfoA(program, 0, &info, sizeof info, SHGFI_DISPLAYNAME) == 0 || info.szDisplayName[0] == '\0')
-        return;
-    int slash = LastBackslash(program);
-    size_t keep = (size_t)(slash + 1);
-    if (keep + TextLength(info.szDisplayName) + 1 > PathSize)
-        return;
-    TextCopy(program + keep, PathSize - keep, info.szDisplayName);
+    if (SHGetFileInfoA(program, 0, &info, sizeof info, SHGFI_DISPLAYNAME) != 0)
+        ApplyDisplayName(program, PathSize, info.szDisplayName);
 }
 
 int FindProgram(char* file, const char* directory, char* result)
@@ -124,7 +124,7 @@ bool LoadButton(unsigned n, int slot)
         char text[PathSize + 64];
         TextCopy(text, sizeof text, "The document name is too long for a button:\n");
         TextAppend(text, sizeof text, fileName);
-        MessageOwnerBox(text, "Cannot add icon", MB_OK | MB_ICONWARNING);
+        BarMessage(text, "Cannot add icon", MB_OK | MB_ICONWARNING);
         EmptySlot(slot);
         return false;
     }

@@ -9,8 +9,7 @@ void RunButton(int slot, const char* directory, const char* extraArguments)
     size_t size = CommandLineLength(b->ProgramPath, b->Parameters, extraArguments) + 1;
     char* commandLine = (char*)LocalAlloc(LMEM_FIXED, size);
     if (commandLine == nullptr) {
-        MessageBoxA(BarState.BarWindow, "Not enough memory to start the program", "Application execution error",
-                    MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+        BarMessage("Not enough memory to start the program", "Application execution error", MB_OK | MB_ICONWARNING);
         return;
     }
     BuildCommandLine(b->ProgramPath, b->Parameters, extraArguments, commandLine, size);
@@ -50,8 +49,7 @@ bool StartProgram(char* commandLine, const char* currentDirectory, int showComma
         TextAppend(fallback, sizeof fallback, number);
         TextAppend(fallback, sizeof fallback, ").");
     }
-    MessageBoxA(BarState.BarWindow, text != nullptr && length != 0 ? text : fallback, "Application execution error",
-                MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+    BarMessage(text != nullptr && length != 0 ? text : fallback, "Application execution error", MB_OK | MB_ICONWARNING);
     if (text != nullptr)
         LocalFree(text);
     return false;

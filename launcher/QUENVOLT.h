@@ -86,6 +86,9 @@ bool FitBar();
 void ToggleAlwaysOnTop();
 void SaveWindowSettings(HWND bar);
 void SaveSettings();
+// Shows every message box of the bar: owned by the bar window (none before it
+// exists), brought to the foreground, with the icon and buttons of flags.
+int BarMessage(const char* text, const char* caption, UINT flags);
 // Finds a file by the system's search rules for a name without a directory
 // (current directory, Windows directory, system directory, the program's
 // directory, then PATH), or as given for a name with one. On success found
@@ -95,6 +98,8 @@ bool LocateFile(const char* name, char* found, size_t size);
 // The button table (Buttons.cpp).
 LauncherButton* AllocateButton();
 void FreeButton(LauncherButton* button);
+// Releases the icon, both faces and the record of one slot.
+void ReleaseButton(LauncherButton* button);
 bool LoadButton(unsigned n, int slot);
 HICON ChooseButtonIcon(int slot);
 bool IsButtonId(int id);
@@ -115,14 +120,12 @@ void ShowButtonMenu(int slot);
 void DeleteButton(int slot);
 void ShowHelp(UINT command);
 INT_PTR CALLBACK About(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-// Releases the icon, both faces and the record of one slot.
-void ReleaseButton(LauncherButton* button);
 
 // Program launching (Launch.cpp).
 void RunButton(int slot, const char* directory, const char* extraArguments);
 bool StartProgram(char* commandLine, const char* currentDirectory, int showCommand);
 
-// The editor hand-over (Editor.cpp).
+// The editor hand-over (Handover.cpp).
 void StartEditor(int slot);
 
 #endif  // RC_INVOKED

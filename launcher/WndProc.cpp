@@ -124,16 +124,6 @@ void ShowButtonMenu(int slot)
     PopupSlot = slot;
 }
 
-void ReleaseButton(LauncherButton* button)
-{
-    DestroyIcon(button->Icon);
-    if (button->UpFace != nullptr)
-        DeleteObject(button->UpFace);
-    if (button->DownFace != nullptr)
-        DeleteObject(button->DownFace);
-    FreeButton(button);
-}
-
 void DeleteButton(int slot)
 {
     if (slot < 0 || slot >= ButtonCount || ButtonTable[slot] == nullptr)
@@ -224,8 +214,7 @@ static void OnCommand(WPARAM wParam)
         RunButton(PopupSlot, nullptr, nullptr);
         break;
     case IDM_DELETE:
-        if (MessageBoxA(BarState.BarWindow, "Delete button?", DefaultTitle,
-                        MB_OKCANCEL | MB_ICONQUESTION | MB_SETFOREGROUND) == IDOK)
+        if (BarMessage("Delete button?", DefaultTitle, MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
             DeleteButton(PopupSlot);
         break;
     case IDM_PROPERTIES:

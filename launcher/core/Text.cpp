@@ -143,6 +143,27 @@ const char* NamePart(const char* path)
     return path + (LastBackslash(path) + 1);
 }
 
+// The extension of a name part: from its last "." on, or empty text.
+static const char* Extension(const char* name)
+{
+    const char* dot = nullptr;
+    for (const char* p = name; *p != '\0'; ++p)
+        if (*p == '.')
+            dot = p;
+    return dot != nullptr ? dot : name + TextLength(name);
+}
+
+bool ApplyDisplayName(char* program, size_t size, const char* displayName)
+{
+    if (displayName[0] == '\0' || !SameTextNoCase(Extension(NamePart(program)), Extension(displayName)))
+        return false;
+    size_t keep = (size_t)(LastBackslash(program) + 1);
+    if (keep + TextLength(displayName) + 1 > size)
+        return false;
+    TextCopy(program + keep, size - keep, displayName);
+    return true;
+}
+
 bool SameFileName(const char* a, const char* b)
 {
     return SameTextNoCase(NamePart(a), NamePart(b));

@@ -55,6 +55,13 @@ const char* NamePart(const char* path);
 // without regard to the case of A to Z.
 bool SameFileName(const char* a, const char* b);
 
+// Puts the shell's display name of a program in place of the name part of
+// program (size bytes), but only when it keeps the found file's extension
+// (compared without regard to case) and the whole still fits: with hidden
+// extensions "notepad" would turn a program into a document of itself.
+// Returns true when the name was replaced.
+bool ApplyDisplayName(char* program, size_t size, const char* displayName);
+
 // True when path has at least 12 characters and ends in "explorer.exe",
 // ignoring case.
 bool IsExplorerPath(const char* path);

@@ -700,4 +700,25 @@ TEST_CASE("ReplaceExtensionWithIni overwrites from the last dot")
     }
 }
 
+TEST_CASE("a display name is used only when it keeps the program's extension")
+{
+    struct Row { const char* program; const char* display; size_t size; bool replaced; const char* expected; };
+    const Row rows[] = {
+        {"C:\\Windows\\notepad.exe", "notepad", 260, false, "C:\\Windows\\notepad.exe"},      // hidden extension
+        {"C:\\Windows\\notepad.exe", "Notepad.EXE", 260, true, "C:\\Windows\\Notepad.EXE"},   // case differs only
+        {"C:\\Tools\\run", "Run", 260, true, "C:\\Tools\\Run"},                            // neither has one
+        {"C:\\Tools\\a.b\\run", "run.exe", 260, false, "C:\\Tools\\a.b\\run"},         // a dot in a folder is no extension
+        {"notepad.exe", "NOTEPAD.EXE", 260, true, "NOTEPAD.EXE"},                                // no backslash: the whole
+        {"C:\\x.exe", "", 260, false, "C:\\x.exe"},                                          // empty answer
+        {"C:\\x.exe", "longer.exe", 12, false, "C:\\x.exe"},                                  // would not fit
+        {"C:\\x.exe", "long.exe", 12, true, "C:\\long.exe"},                                  // fits exactly
+    };
+    for (const Row& r : rows) {
+        GuardedBuffer b(r.size, r.program);
+        CHECK(ApplyDisplayName(b.data(), b.size(), r.display) == r.replaced);
+        CHECK(b.text() == r.expected);
+        CHECK(b.guardIntact());
+    }
+}
+
 }  // TEST_SUITE

@@ -5,8 +5,7 @@ void StartEditor(int slot)
 {
     char editor[PathSize];
     if (!LocateFile("QVconfig.exe", editor, sizeof editor)) {
-        MessageBoxA(BarState.BarWindow, "Could not locate \"QVconfig.exe\"", "Configure Quenvolet problem",
-                    MB_SETFOREGROUND | MB_ICONERROR);
+        BarMessage("Could not locate \"QVconfig.exe\"", "Configure Quenvolet problem", MB_ICONERROR);
         return;
     }
     if (BarState.UnsavedChanges)
