@@ -118,7 +118,8 @@ bool LoadButton(unsigned n, int slot)
     GetPrivateProfileStringA(section, "Parameters", " ", b->Parameters, sizeof b->Parameters, file);
     TextCopy(b->ProgramPath, sizeof b->ProgramPath, program);
 
-    if (!SameFileName(fileName, program) &&
+    b->Document = !SameFileName(fileName, program);
+    if (b->Document &&
         !CombineDocumentParameters(fileName, b->Parameters, sizeof b->Parameters)) {
         // The document's own name is longer than a button can pass on.
         char text[PathSize + 64];
@@ -143,6 +144,9 @@ bool LoadButton(unsigned n, int slot)
 
 static HICON ExtractValidIcon(const char* file, int index)
 {
+    // Index -1 asks ExtractIconA for the number of icons, not for an icon.
+    if (index == -1)
+        return nullptr;
     HICON icon = ExtractIconA(BarState.Instance, file, (UINT)index);
     return (UINT_PTR)icon > 1 ? icon : nullptr;
 }
@@ -169,7 +173,8 @@ HICON ChooseButtonIcon(int slot)
     b->IconIndex = ++FallbackIconCounter;
     if ((icon = ExtractValidIcon(b->IconFile, b->IconIndex)) != nullptr)
         return icon;
-    return LoadIconA(nullptr, IDI_QUESTION);
+    // A copy of the shared icon, so that every button icon may be destroyed.
+    return CopyIcon(LoadIconA(nullptr, IDI_QUESTION));
 }
 
 bool IsButtonId(int id)

@@ -17,19 +17,21 @@ void StartEditor(int slot)
         launcher[sizeof launcher - 1] = '\0';
 
     // Room for all three paths whole, so that none of them is ever cut.
-    char commandLine[3 * PathSize + 16];
-    TextCopy(commandLine, sizeof commandLine, editor);
-    TextAppend(commandLine, sizeof commandLine, " \"");
-    TextAppend(commandLine, sizeof commandLine, BarState.ConfigFilePath);
-    TextAppend(commandLine, sizeof commandLine, "\" \"");
-    TextAppend(commandLine, sizeof commandLine, launcher);
-    TextAppend(commandLine, sizeof commandLine, "\"");
+    char arguments[2 * PathSize + 16];
+    TextCopy(arguments, sizeof arguments, "\"");
+    TextAppend(arguments, sizeof arguments, BarState.ConfigFilePath);
+    TextAppend(arguments, sizeof arguments, "\" \"");
+    TextAppend(arguments, sizeof arguments, launcher);
+    TextAppend(arguments, sizeof arguments, "\"");
     if (slot >= 0) {
         char number[12];
         FormatInt(number, sizeof number, slot);
-        TextAppend(commandLine, sizeof commandLine, " ");
-        TextAppend(commandLine, sizeof commandLine, number);
+        TextAppend(arguments, sizeof arguments, " ");
+        TextAppend(arguments, sizeof arguments, number);
     }
+    char commandLine[3 * PathSize + 24];
+    if (!BuildCommandLine(editor, arguments, nullptr, commandLine, sizeof commandLine))
+        return;
     if (StartProgram(commandLine, nullptr, SW_SHOW))
         DestroyWindow(BarState.BarWindow);
 }

@@ -38,7 +38,9 @@ bool StartProgram(char* commandLine, const char* currentDirectory, int showComma
 
     DWORD error = GetLastError();
     char* text = nullptr;
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, error,
+    // Texts such as "%1 is not a valid Win32 application" have inserts that we cannot fill.
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                  FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
                                   MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), (char*)&text, 0, nullptr);
     char fallback[64];
     if (length == 0 || text == nullptr) {

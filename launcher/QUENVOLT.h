@@ -64,6 +64,7 @@ struct LauncherButton {
     int ShowCommand;
     HBITMAP UpFace;
     HBITMAP DownFace;
+    bool Document;  // the parameters begin with a document the program opens
 };
 
 extern LauncherButton* ButtonTable[MaxButtons];
@@ -73,6 +74,7 @@ extern int FallbackIconCounter;
 // State of the window procedure, beside BarState.
 extern HPEN SeparatorPen;
 extern HMENU PopupMenu;
+extern HWND ToolTipWindow;
 extern int PopupSlot;
 extern bool HelpOpen;
 
@@ -89,10 +91,12 @@ void SaveSettings();
 // Shows every message box of the bar: owned by the bar window (none before it
 // exists), brought to the foreground, with the icon and buttons of flags.
 int BarMessage(const char* text, const char* caption, UINT flags);
-// Finds a file by the system's search rules for a name without a directory
-// (current directory, Windows directory, system directory, the program's
-// directory, then PATH), or as given for a name with one. On success found
-// (size bytes) receives the full path, never cut.
+
+// File search (FileSearch.cpp).
+// Finds a file by the 32-bit search rules for a name without a directory
+// (the program's own directory, the current directory, the system
+// directory, the Windows directory, then PATH), or as given for a name with
+// one. On success found (size bytes) receives the full path, never cut.
 bool LocateFile(const char* name, char* found, size_t size);
 
 // The button table (Buttons.cpp).
@@ -114,6 +118,8 @@ void ReportAddFailure(const char* name, int code);
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void PrepareBar(HWND bar);
 void CreateButtonWindow(HWND bar, int slot);
+// Gives the button window of a slot its name, as its text and its tooltip.
+void NameButtonWindow(int slot);
 void PaintButtonFaces(HWND bar, int slot);
 void DrawButton(const DRAWITEMSTRUCT* drawItem);
 void ShowButtonMenu(int slot);

@@ -8,9 +8,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     if (!CreateBarWindow(instance, commandLine, showCommand))
         return 0;
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    BOOL got;
+    while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    return (int)message.wParam;
+    // A failed GetMessageA leaves no quit message whose code could be returned.
+    return got == 0 ? (int)message.wParam : 0;
 }

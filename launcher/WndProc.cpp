@@ -3,8 +3,11 @@
 // menu, deleting a button, help and the About box.
 #include "QUENVOLT.h"
 
+#include <commctrl.h>
+
 HPEN SeparatorPen;
 HMENU PopupMenu;
+HWND ToolTipWindow;
 int PopupSlot;
 bool HelpOpen;
 
@@ -60,6 +63,43 @@ void PaintButtonFaces(HWND bar, int slot)
     DeleteDC(memory);
 }
 
+// One tooltip control for all buttons; each button is a tool of it.
+static void CreateToolTip(HWND bar)
+{
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    ToolTipWindow = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, bar, nullptr, BarState.Instance,
+                                    nullptr);
+}
+
+static void RemoveTool(HWND button)
+{
+    TOOLINFOA tool;
+    ZeroMemory(&tool, sizeof tool);
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.hwnd = GetParent(button);
+    tool.uId = (UINT_PTR)button;
+    SendMessageA(ToolTipWindow, TTM_DELTOOLA, 0, (LPARAM)&tool);
+}
+
+void NameButtonWindow(int slot)
+{
+    const LauncherButton* b = ButtonTable[slot];
+    char name[2 * PathSize];
+    BuildButtonName(b->ProgramPath, b->Parameters, b->Document, name, sizeof name);
+    SetWindowTextA(b->ButtonWindow, name);
+    RemoveTool(b->ButtonWindow);
+    TOOLINFOA tool;
+    ZeroMemory(&tool, sizeof tool);
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = GetParent(b->ButtonWindow);
+    tool.uId = (UINT_PTR)b->ButtonWindow;
+    tool.lpszText = name;
+    SendMessageA(ToolTipWindow, TTM_ADDTOOLA, 0, (LPARAM)&tool);
+}
+
 void CreateButtonWindow(HWND bar, int slot)
 {
     LauncherButton* b = ButtonTable[slot];
@@ -71,10 +111,12 @@ void CreateButtonWindow(HWND bar, int slot)
     b->ButtonWindow = CreateWindowExA(0, "BUTTON", nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
                                       CellLeft(slot, CellWidth()), 0, CellWidth(), CellHeight(), bar,
                                       (HMENU)(INT_PTR)(FIRST_BUTTON_ID + slot), BarState.Instance, nullptr);
+    NameButtonWindow(slot);
 }
 
 void PrepareBar(HWND bar)
 {
+    CreateToolTip(bar);
     for (int slot = 0; slot < ButtonCount; ++slot)
         CreateButtonWindow(bar, slot);
     SeparatorPen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
@@ -122,6 +164,12 @@ void ShowButtonMenu(int slot)
     GetCursorPos(&cursor);
     TrackPopupMenu(PopupMenu, 0, cursor.x, cursor.y, 0, BarState.BarWindow, nullptr);
     PopupSlot = slot;
+    // The menu is closed once TrackPopupMenu returns, whether it failed or
+    // the closing WM_MENUSELECT never came; a lingering one would block the next.
+    if (PopupMenu != nullptr) {
+        DestroyMenu(PopupMenu);
+        PopupMenu = nullptr;
+    }
 }
 
 void DeleteButton(int slot)
@@ -131,6 +179,7 @@ void DeleteButton(int slot)
     LauncherButton* gone = ButtonTable[slot];
     HWND window = gone->ButtonWindow;
     --ButtonCount;
+    RemoveTool(ButtonTable[ButtonCount]->ButtonWindow);
     DestroyWindow(ButtonTable[ButtonCount]->ButtonWindow);
     ReleaseButton(gone);
 
@@ -141,6 +190,7 @@ void DeleteButton(int slot)
         moved->ButtonWindow = window;
         ButtonTable[i] = moved;
         window = next;
+        NameButtonWindow(i);
         InvalidateRect(moved->ButtonWindow, nullptr, FALSE);
     }
     ButtonTable[ButtonCount] = nullptr;
@@ -194,6 +244,7 @@ static void CloseBar(HWND bar)
             ButtonTable[slot] = nullptr;
         }
     }
+    ButtonCount = 0;
     DeleteObject(SeparatorPen);
     SeparatorPen = nullptr;
     ShowHelp(HELP_QUIT);

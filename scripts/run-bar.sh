@@ -17,8 +17,17 @@ if [ "$arch" = i686 ]; then bin="$build/win32/bin"; else bin="$build/wintest/bin
 export WINEPREFIX="${QV_PREFIX:-$HOME/.cache/quenvolet/prefix-$arch}"
 mkdir -p "$(dirname "$WINEPREFIX")"
 
+xvfb_pid=
+# The private display lives only as long as the bar.
+stop_display() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1
+  wait >/dev/null 2>&1 || true
+}
+trap stop_display EXIT
+trap 'exit 130' INT TERM
 if [ -z "${DISPLAY:-}" ]; then
   Xvfb :77 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
   export DISPLAY=:77
   sleep 1
   echo "No display: the bar runs on the private display :77 (capture it with: DISPLAY=:77 import -window root bar.png)"
@@ -35,4 +44,4 @@ cp "$bin/Quenvolt.exe" "$dest/"
 [ -f "$dest/Quenvolt.INI" ] || cp "$root/samples/Quenvolt.INI" "$dest/"
 cp "$root/samples/ReadMe.txt" "$dest/"
 echo "Starting C:\\Quenvolet\\Quenvolt.exe (close the bar from its system menu or with Alt+F4)"
-cd "$dest" && exec "$loader" 'C:\Quenvolet\Quenvolt.exe'
+cd "$dest" && "$loader" 'C:\Quenvolet\Quenvolt.exe'

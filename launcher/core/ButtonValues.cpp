@@ -51,9 +51,20 @@ const char* WordForShowCommand(int showCommand)
     }
 }
 
+// A program part with a blank is quoted, unless the caller quoted it already.
+static bool NeedsQuotes(const char* program)
+{
+    if (program[0] == '"')
+        return false;
+    for (const char* p = program; *p != '\0'; ++p)
+        if (*p == ' ' || *p == '\t')
+            return true;
+    return false;
+}
+
 size_t CommandLineLength(const char* program, const char* params, const char* extra)
 {
-    size_t n = TextLength(program);
+    size_t n = TextLength(program) + (NeedsQuotes(program) ? 2 : 0);
     if (params != nullptr && params[0] != '\0')
         n += 1 + TextLength(params);
     if (extra != nullptr) {
@@ -71,7 +82,13 @@ bool BuildCommandLine(const char* program, const char* params, const char* extra
     out[0] = '\0';
     if (CommandLineLength(program, params, extra) + 1 > size)
         return false;
-    TextCopy(out, size, program);
+    if (NeedsQuotes(program)) {
+        TextCopy(out, size, "\"");
+        TextAppend(out, size, program);
+        TextAppend(out, size, "\"");
+    } else {
+        TextCopy(out, size, program);
+    }
     if (params != nullptr && params[0] != '\0') {
         TextAppend(out, size, " ");
         TextAppend(out, size, params);
@@ -88,4 +105,30 @@ void BuildRunMenuText(const char* programPath, char* out, size_t size)
 {
     TextCopy(out, size, "&Run ");
     TextAppend(out, size, NamePart(programPath));
+}
+
+void BuildButtonName(const char* programPath, const char* params, bool document, char* out, size_t size)
+{
+    TextCopy(out, size, NamePart(programPath));
+    if (!document || params == nullptr)
+        return;
+    while (*params == ' ')
+        ++params;
+    // The first item ends at the closing quote, or unquoted at a blank.
+    char item[ParametersSize];
+    const char* start = params;
+    char end = ' ';
+    if (*start == '"') {
+        ++start;
+        end = '"';
+    }
+    size_t n = 0;
+    while (start[n] != '\0' && start[n] != end)
+        ++n;
+    TextCopyN(item, sizeof item, start, n);
+    int separator = LastSeparator(item);
+    if (item[separator + 1] == '\0')
+        return;
+    TextAppend(out, size, " - ");
+    TextAppend(out, size, item + separator + 1);
 }

@@ -36,8 +36,10 @@ int ShowCommandFromWord(const char* word);
 const char* WordForShowCommand(int showCommand);
 
 // Length of the command line of a button (without the terminating zero):
-// the program, a blank and the parameters when there are any, then a blank
-// unless they begin with one and the extra arguments when given.
+// the program (in double quotes when it holds a blank and is not quoted
+// already, so that "C:\Program.exe" is never started in its place), a blank
+// and the parameters when there are any, then a blank unless they begin with
+// one and the extra arguments when given.
 size_t CommandLineLength(const char* program, const char* params, const char* extra);
 
 // Builds that command line into out (size bytes). Returns false when out is
@@ -46,5 +48,10 @@ bool BuildCommandLine(const char* program, const char* params, const char* extra
 
 // "&Run " followed by the name part of the program path, cut to the buffer.
 void BuildRunMenuText(const char* programPath, char* out, size_t size);
+
+// The name a button shows as its tooltip and window text, cut to the buffer:
+// the name part of the program path and, for a document button, " - " and
+// the name part of the first item of the parameters (a quoted item whole).
+void BuildButtonName(const char* programPath, const char* params, bool document, char* out, size_t size);
 
 #endif

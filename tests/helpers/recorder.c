@@ -1,8 +1,9 @@
 /* A stand-in program for the tests: it records how it was started (its
-   command line, working directory and the show command of its start-up
-   information) into the file that the environment variable QV_RECORD names,
-   then ends. The record is written under another name first and renamed, so
-   a reader never sees half of it. */
+   command line, its own path, working directory and the show command of its
+   start-up information) and its process id into the file that the
+   environment variable QV_RECORD names, then ends. The record is written
+   under another name first, ends with the line "end=", and is renamed, so a
+   reader never takes half of it for the whole. */
 #include <windows.h>
 
 static void put(HANDLE file, const char* key, const char* value)
@@ -15,7 +16,7 @@ static void put(HANDLE file, const char* key, const char* value)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand)
 {
-    char target[MAX_PATH], partial[MAX_PATH + 8], directory[MAX_PATH], number[32];
+    char target[MAX_PATH], partial[MAX_PATH + 8], directory[MAX_PATH], self[MAX_PATH], number[32];
     STARTUPINFOA startup;
     HANDLE file;
     (void)instance; (void)previous; (void)commandLine; (void)showCommand;
@@ -27,6 +28,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     if (file == INVALID_HANDLE_VALUE)
         return 2;
     put(file, "cmdline=", GetCommandLineA());
+    GetModuleFileNameA(NULL, self, sizeof self);
+    put(file, "exe=", self);
+    wsprintfA(number, "%lu", (unsigned long)GetCurrentProcessId());
+    put(file, "pid=", number);
     GetCurrentDirectoryA(sizeof directory, directory);
     put(file, "cwd=", directory);
     ZeroMemory(&startup, sizeof startup);
@@ -36,6 +41,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     put(file, "show=", number);
     wsprintfA(number, "%lu", (unsigned long)startup.dwFlags);
     put(file, "flags=", number);
+    put(file, "end=", "");
     CloseHandle(file);
     MoveFileExA(partial, target, MOVEFILE_REPLACE_EXISTING);
     return 0;

@@ -267,9 +267,9 @@ TEST_CASE("CommandLineLength and BuildCommandLine")
         {"extra only, beginning with a blank", prog, nullptr, " a.txt", p + " a.txt"},
         {"empty extra still adds its blank", prog, "P", "", p + " P "},
         {"empty extra, no parameters", prog, "", "", p + " "},
-        {"program with blanks is not quoted",
+        {"program with blanks is quoted",
          "C:\\Program Files\\My App\\app.exe", "\"C:\\My Docs\\a b.txt\"", nullptr,
-         "C:\\Program Files\\My App\\app.exe \"C:\\My Docs\\a b.txt\""},
+         "\"C:\\Program Files\\My App\\app.exe\" \"C:\\My Docs\\a b.txt\""},
         {"several dropped files", prog, "-n", "C:\\a.txt C:\\b.txt",
          p + " -n C:\\a.txt C:\\b.txt"},
         {"empty program", "", "", nullptr, ""},
@@ -388,6 +388,77 @@ TEST_CASE("BuildRunMenuText")
             CHECK(b.text() == std::string("&Run abc.exe").substr(0, size - 1));
             CHECK(b.guardIntact());
         }
+    }
+}
+
+TEST_CASE("BuildCommandLine quotes a program part with blanks once")
+{
+    struct Case {
+        const char* program;
+        const char* params;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"C:\\Program Files\\Q\\QVconfig.exe", "\"C:\\a b.INI\" \"C:\\Q.exe\" 2",
+         "\"C:\\Program Files\\Q\\QVconfig.exe\" \"C:\\a b.INI\" \"C:\\Q.exe\" 2"},
+        {"\"C:\\Program Files\\app.exe\"", "x", "\"C:\\Program Files\\app.exe\" x"},
+        {"C:\\Tools\\app.exe ", "", "\"C:\\Tools\\app.exe \""},
+        {"C:\\Tab\there\\app.exe", nullptr, "\"C:\\Tab\there\\app.exe\""},
+        {" ", nullptr, "\" \""},
+        {"C:\\Tools\\app.exe", "a b", "C:\\Tools\\app.exe a b"},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.program);
+        CHECK(CommandLineLength(ExactText(c.program), c.params, nullptr) == c.expected.size());
+        GuardedBuffer exact(c.expected.size() + 1);
+        CHECK(BuildCommandLine(ExactText(c.program), c.params, nullptr, exact.data(), exact.size()));
+        CHECK(exact.text() == c.expected);
+        CHECK(exact.guardIntact());
+        GuardedBuffer tight(c.expected.size());
+        CHECK_FALSE(BuildCommandLine(ExactText(c.program), c.params, nullptr, tight.data(), tight.size()));
+        CHECK(tight.guardIntact());
+    }
+}
+
+TEST_CASE("BuildButtonName")
+{
+    struct Case {
+        const char* program;
+        const char* params;
+        bool document;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"C:\\Windows\\notepad.exe", " ", false, "notepad.exe"},
+        {"C:\\Windows\\notepad.exe", "C:\\Docs\\a.txt -p", false, "notepad.exe"},
+        {"C:\\Windows\\notepad.exe", "C:\\Docs\\a.txt -p", true, "notepad.exe - a.txt"},
+        {"C:\\Windows\\notepad.exe", "\"C:\\My Docs\\a b.txt\" -p", true, "notepad.exe - a b.txt"},
+        {"C:\\Windows\\notepad.exe", "\"C:\\My Docs\\unclosed.txt", true, "notepad.exe - unclosed.txt"},
+        {"C:\\Windows\\notepad.exe", "C:/docs/b.txt", true, "notepad.exe - b.txt"},
+        {"C:\\Windows\\notepad.exe", "C:\\Docs\\", true, "notepad.exe"},
+        {"C:\\Windows\\notepad.exe", "", true, "notepad.exe"},
+        {"C:\\Windows\\notepad.exe", nullptr, true, "notepad.exe"},
+        {"plain.exe", "  letter.txt", true, "plain.exe - letter.txt"},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.params);
+        GuardedBuffer out(300);
+        BuildButtonName(ExactText(c.program), c.params, c.document, out.data(), out.size());
+        CHECK(out.text() == c.expected);
+    }
+    SUBCASE("a small buffer cuts the name")
+    {
+        GuardedBuffer out(8);
+        BuildButtonName(ExactText("C:\\notepad.exe"), "a.txt", true, out.data(), out.size());
+        CHECK(out.text() == "notepad");
+        CHECK(out.guardIntact());
+    }
+    SUBCASE("a long document item is held whole")
+    {
+        const std::string doc(137, 'd');
+        GuardedBuffer out(400);
+        BuildButtonName(ExactText("p.exe"), ExactText(doc), true, out.data(), out.size());
+        CHECK(out.text() == "p.exe - " + doc);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "Fixture.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace qv {
@@ -522,12 +523,9 @@ void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame)
     WriteFile(path, ico);
 }
 
-std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds)
+static std::map<std::string, std::string> ParseRecord(const std::string& content)
 {
     std::map<std::string, std::string> record;
-    if (!PumpUntil([&] { return FileExists(path); }, milliseconds))
-        return record;
-    std::string content = ReadFile(path);
     size_t pos = 0;
     while (pos < content.size()) {
         size_t end = content.find('\n', pos);
@@ -538,6 +536,53 @@ std::map<std::string, std::string> WaitForRecord(const std::string& path, int mi
         if (eq != std::string::npos)
             record[line.substr(0, eq)] = line.substr(eq + 1);
         pos = end + 1;
+    }
+    return record;
+}
+
+std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds)
+{
+    // The folder tells when a file appears in it; the time-out is only a last resort.
+    std::string folder = path.substr(0, path.find_last_of('\\'));
+    HANDLE change = FindFirstChangeNotificationA(folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME);
+    std::map<std::string, std::string> record;
+    const DWORD start = GetTickCount();
+    for (;;) {
+        record = ParseRecord(ReadFile(path));
+        if (record.count("end") != 0)
+            break;
+        const DWORD spent = GetTickCount() - start;
+        if ((int)spent >= milliseconds) {
+            record.clear();
+            break;
+        }
+        DWORD slice = (DWORD)milliseconds - spent;
+        if (slice > 200)
+            slice = 200;
+        if (change != INVALID_HANDLE_VALUE) {
+            if (MsgWaitForMultipleObjects(1, &change, FALSE, slice, QS_ALLINPUT) == WAIT_OBJECT_0)
+                FindNextChangeNotification(change);
+        } else {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, slice, QS_ALLINPUT);
+        }
+        Pump(0);
+    }
+    if (change != INVALID_HANDLE_VALUE)
+        FindCloseChangeNotification(change);
+
+    // The recorder's end, so that it neither outlives its folder nor overlaps the next case.
+    if (!record.empty()) {
+        HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, (DWORD)std::strtoul(record["pid"].c_str(), nullptr, 10));
+        if (process != nullptr) {
+            const DWORD spent = GetTickCount() - start;
+            DWORD left = (int)spent < milliseconds ? (DWORD)milliseconds - spent : 0;
+            while (MsgWaitForMultipleObjects(1, &process, FALSE, left, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+                Pump(0);
+                const DWORD now = GetTickCount() - start;
+                left = (int)now < milliseconds ? (DWORD)milliseconds - now : 0;
+            }
+            CloseHandle(process);
+        }
     }
     return record;
 }

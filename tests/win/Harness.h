@@ -139,8 +139,10 @@ std::string RecorderPath();
 // A 32 x 32 icon file of one colour with a one-pixel frame of another.
 void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame);
 
-// Reads the record the recorder left (key=value lines); waits for it.
-std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds = 10000);
+// Reads the record the recorder left (key=value lines): waits until it is
+// complete and the recorder's process has ended. A Wine process can take many
+// seconds to start on a busy machine, hence the generous time-out.
+std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds = 90000);
 
 }  // namespace qv
 
