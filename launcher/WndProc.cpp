@@ -63,13 +63,14 @@ void PaintButtonFaces(HWND bar, int slot)
     DeleteDC(memory);
 }
 
-// One tooltip control for all buttons; each button is a tool of it.
-static void CreateToolTip(HWND bar)
+// One tooltip control for all buttons; each button is a tool of it. It has
+// no owner: an owned topmost tooltip keeps Wine from making the bar topmost.
+static void CreateToolTip()
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     ToolTipWindow = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, bar, nullptr, BarState.Instance,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, BarState.Instance,
                                     nullptr);
 }
 
@@ -116,7 +117,7 @@ void CreateButtonWindow(HWND bar, int slot)
 
 void PrepareBar(HWND bar)
 {
-    CreateToolTip(bar);
+    CreateToolTip();
     for (int slot = 0; slot < ButtonCount; ++slot)
         CreateButtonWindow(bar, slot);
     SeparatorPen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
@@ -283,6 +284,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             ShowHelp(HELP_CONTENTS);
         return 0;
     case WM_DESTROY:
+        DestroyWindow(ToolTipWindow);
+        ToolTipWindow = nullptr;
         PostQuitMessage(0);
         return 0;
     case WM_MOVE:
