@@ -110,6 +110,8 @@ bool LoadButton(unsigned n, int slot);
 HICON ChooseButtonIcon(int slot);
 bool IsButtonId(int id);
 int FindButtonSlot(HWND window);
+// The writes of the button sections report success: false when the slot is
+// empty or a write to the file failed; UnsavedChanges stays set then.
 bool EraseButtonSection(unsigned n);
 bool WriteButtonSection(int slot);
 bool FlushButtons();
