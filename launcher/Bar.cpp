@@ -38,15 +38,34 @@ bool RegisterBarClass(HINSTANCE instance)
     return RegisterClassA(&wc) != 0;
 }
 
+static void TakeRect(const RECT& r, BarRect* work)
+{
+    work->left = r.left;
+    work->top = r.top;
+    work->right = r.right;
+    work->bottom = r.bottom;
+}
+
 void GetWorkArea(BarRect* work)
 {
     RECT r;
     if (!BarState.HasWorkArea || !SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0))
         GetWindowRect(GetDesktopWindow(), &r);
-    work->left = r.left;
-    work->top = r.top;
-    work->right = r.right;
-    work->bottom = r.bottom;
+    TakeRect(r, work);
+}
+
+void GetBarWorkArea(BarRect* work)
+{
+    MONITORINFO info;
+    info.cbSize = sizeof info;
+    HMONITOR monitor = MonitorFromWindow(BarState.BarWindow, MONITOR_DEFAULTTONEAREST);
+    // The primary monitor's work area is the system's, the one start-up uses.
+    if (BarState.HasWorkArea && monitor != nullptr && GetMonitorInfoA(monitor, &info) &&
+        !(info.dwFlags & MONITORINFOF_PRIMARY)) {
+        TakeRect(info.rcWork, work);
+        return;
+    }
+    GetWorkArea(work);
 }
 
 void ComputeBarSize(int* width, int* height)
@@ -143,7 +162,7 @@ void SnapToCorner()
     GetWindowRect(BarState.BarWindow, &r);
     BarRect bar = {r.left, r.top, r.right, r.bottom};
     BarRect work;
-    GetWorkArea(&work);
+    GetBarWorkArea(&work);
     int width, height;
     ComputeBarSize(&width, &height);
     BarPoint target;
@@ -157,7 +176,7 @@ void SnapToCorner()
 bool FitBar()
 {
     BarRect work;
-    GetWorkArea(&work);
+    GetBarWorkArea(&work);
     RECT r;
     GetWindowRect(BarState.BarWindow, &r);
     int width, height;
@@ -177,10 +196,10 @@ void ToggleAlwaysOnTop()
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW);
 }
 
-void SaveWindowSettings(HWND bar)
+bool SaveWindowSettings(HWND bar)
 {
     const char* file = BarState.ConfigFilePath;
-    WritePrivateProfileStringA(WindowSection, "AlwaysOnTop", BarState.AlwaysOnTop ? "True" : "False", file);
+    bool ok = WritePrivateProfileStringA(WindowSection, "AlwaysOnTop", BarState.AlwaysOnTop ? "True" : "False", file);
     if (!(BarState.PlacementFlags & Docked)) {
         RECT r;
         GetWindowRect(bar, &r);
@@ -188,19 +207,33 @@ void SaveWindowSettings(HWND bar)
         char left[12], top[12];
         FormatInt(left, sizeof left, r.left);
         FormatInt(top, sizeof top, r.top);
-        WritePrivateProfileStringA(WindowSection, "Horizontal", nullptr, file);
-        WritePrivateProfileStringA(WindowSection, "Vertical", nullptr, file);
-        WritePrivateProfileStringA(WindowSection, "Left", left, file);
-        WritePrivateProfileStringA(WindowSection, "Top", top, file);
+        ok &= WritePrivateProfileStringA(WindowSection, "Horizontal", nullptr, file) != FALSE;
+        ok &= WritePrivateProfileStringA(WindowSection, "Vertical", nullptr, file) != FALSE;
+        ok &= WritePrivateProfileStringA(WindowSection, "Left", left, file) != FALSE;
+        ok &= WritePrivateProfileStringA(WindowSection, "Top", top, file) != FALSE;
     } else {
-        WritePrivateProfileStringA(WindowSection, "Left", nullptr, file);
-        WritePrivateProfileStringA(WindowSection, "Top", nullptr, file);
+        ok &= WritePrivateProfileStringA(WindowSection, "Left", nullptr, file) != FALSE;
+        ok &= WritePrivateProfileStringA(WindowSection, "Top", nullptr, file) != FALSE;
     }
+    return ok;
 }
 
-void SaveSettings()
+// A bar kept where the user may not write (Program Files, a read-only file)
+// would otherwise lose its settings without a word.
+static void ReportSaveFailure()
 {
-    SaveWindowSettings(BarState.BarWindow);
-    if (BarState.UnsavedChanges)
-        FlushButtons();
+    char text[PathSize + 128];
+    TextCopy(text, sizeof text, "The settings could not be saved to\n");
+    TextAppend(text, sizeof text, BarState.ConfigFilePath);
+    TextAppend(text, sizeof text, "\nThe file or its folder may be write-protected.");
+    BarMessage(text, DefaultTitle, MB_OK | MB_ICONWARNING);
+}
+
+void SaveSettings(bool reportFailure)
+{
+    bool saved = SaveWindowSettings(BarState.BarWindow);
+    if (BarState.UnsavedChanges && !FlushButtons())
+        saved = false;
+    if (!saved && reportFailure)
+        ReportSaveFailure();
 }

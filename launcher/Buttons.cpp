@@ -190,11 +190,11 @@ int FindButtonSlot(HWND window)
     return -1;
 }
 
-void EraseButtonSection(unsigned n)
+bool EraseButtonSection(unsigned n)
 {
     char section[16];
     FormatButtonSection(section, sizeof section, n);
-    WritePrivateProfileStringA(section, nullptr, nullptr, BarState.ConfigFilePath);
+    return WritePrivateProfileStringA(section, nullptr, nullptr, BarState.ConfigFilePath) != FALSE;
 }
 
 bool WriteButtonSection(int slot)
@@ -206,24 +206,28 @@ bool WriteButtonSection(int slot)
     char section[16];
     FormatButtonSection(section, sizeof section, (unsigned)slot + 1);
 
-    WritePrivateProfileStringA(section, "FileName", b->ProgramPath, file);
-    WritePrivateProfileStringA(section, "DefaultDirectory", b->DefaultDirectory[0] ? b->DefaultDirectory : nullptr, file);
-    WritePrivateProfileStringA(section, "Parameters", b->Parameters[0] ? b->Parameters : nullptr, file);
+    bool ok = WritePrivateProfileStringA(section, "FileName", b->ProgramPath, file);
+    ok &= WritePrivateProfileStringA(section, "DefaultDirectory", b->DefaultDirectory[0] ? b->DefaultDirectory : nullptr, file) != FALSE;
+    ok &= WritePrivateProfileStringA(section, "Parameters", b->Parameters[0] ? b->Parameters : nullptr, file) != FALSE;
     bool ownIcon = b->IconFile[0] == '\0' || SameTextNoCase(b->IconFile, b->ProgramPath);
-    WritePrivateProfileStringA(section, "IconFile", ownIcon ? nullptr : b->IconFile, file);
+    ok &= WritePrivateProfileStringA(section, "IconFile", ownIcon ? nullptr : b->IconFile, file) != FALSE;
     // Room for any index, so that the icon choice is never cut.
     char index[12];
     FormatInt(index, sizeof index, b->IconIndex);
-    WritePrivateProfileStringA(section, "IconIndex", b->IconIndex != 0 ? index : nullptr, file);
-    WritePrivateProfileStringA(section, "Window", WordForShowCommand(b->ShowCommand), file);
-    return true;
+    ok &= WritePrivateProfileStringA(section, "IconIndex", b->IconIndex != 0 ? index : nullptr, file) != FALSE;
+    ok &= WritePrivateProfileStringA(section, "Window", WordForShowCommand(b->ShowCommand), file) != FALSE;
+    return ok;
 }
 
-void FlushButtons()
+bool FlushButtons()
 {
+    bool ok = true;
     for (unsigned n = 1; n <= (unsigned)MaxButtons; ++n)
-        EraseButtonSection(n);
+        ok &= EraseButtonSection(n);
     for (int slot = 0; slot < ButtonCount; ++slot)
-        WriteButtonSection(slot);
-    BarState.UnsavedChanges = false;
+        ok &= WriteButtonSection(slot);
+    // Buttons that did not reach the file are still to be saved.
+    if (ok)
+        BarState.UnsavedChanges = false;
+    return ok;
 }

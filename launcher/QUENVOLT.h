@@ -82,12 +82,18 @@ extern bool HelpOpen;
 bool RegisterBarClass(HINSTANCE instance);
 bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showCommand);
 void ComputeBarSize(int* width, int* height);
+// The primary monitor's work area.
 void GetWorkArea(BarRect* work);
+// The work area of the monitor that holds the bar (the nearest one).
+void GetBarWorkArea(BarRect* work);
 void SnapToCorner();
 bool FitBar();
 void ToggleAlwaysOnTop();
-void SaveWindowSettings(HWND bar);
-void SaveSettings();
+// The writes report success: false when any write to the file failed.
+bool SaveWindowSettings(HWND bar);
+// Saves the window settings and, when changed, the buttons; a failed write
+// is told to the user when reportFailure is set, once per save.
+void SaveSettings(bool reportFailure = false);
 // Shows every message box of the bar: owned by the bar window (none before it
 // exists), brought to the foreground, with the icon and buttons of flags.
 int BarMessage(const char* text, const char* caption, UINT flags);
@@ -108,9 +114,11 @@ bool LoadButton(unsigned n, int slot);
 HICON ChooseButtonIcon(int slot);
 bool IsButtonId(int id);
 int FindButtonSlot(HWND window);
-void EraseButtonSection(unsigned n);
+// The writes of the button sections report success: false when the slot is
+// empty or a write to the file failed; UnsavedChanges stays set then.
+bool EraseButtonSection(unsigned n);
 bool WriteButtonSection(int slot);
-void FlushButtons();
+bool FlushButtons();
 int FindProgram(char* file, const char* directory, char* result);
 void ReportAddFailure(const char* name, int code);
 

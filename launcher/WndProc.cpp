@@ -238,7 +238,7 @@ static void PaintSeparators(HWND bar)
 
 static void CloseBar(HWND bar)
 {
-    SaveSettings();
+    SaveSettings(true);
     for (int slot = 0; slot < ButtonCount; ++slot) {
         if (ButtonTable[slot] != nullptr) {
             ReleaseButton(ButtonTable[slot]);
@@ -305,8 +305,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         }
         return 0;
     case WM_ENDSESSION:
+        // Windows is ending: no box can be answered now.
         if (wParam)
-            SaveSettings();
+            SaveSettings(false);
         return 0;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT && HIWORD(lParam) == WM_RBUTTONUP)
@@ -330,7 +331,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             StartEditor(-1);
             return 0;
         case IDM_SAVESETTINGS:
-            SaveSettings();
+            SaveSettings(true);
             return 0;
         case IDM_HELP:
             ShowHelp(HELP_CONTENTS);

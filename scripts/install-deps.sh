@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ python3 doctest-dev
   mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine wine32:i386 wine64
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils python3-xlib
 )
 
 installed() {

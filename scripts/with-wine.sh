@@ -22,12 +22,18 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 exec 3>"$tmp/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# A desk of two 1280 x 1024 monitors side by side, the left one primary: one
+# wide screen split into two heads that the server's Xinerama reports.
+# -noreset keeps the heads when the last client leaves.
+Xvfb -displayfd 3 -screen 0 2560x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 exec 3>&-
 for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 if [ ! -s "$tmp/display" ]; then echo "Xvfb did not start" >&2; exit 1; fi
 export DISPLAY=":$(head -n1 "$tmp/display")"
+if ! /usr/bin/python3 "$root/scripts/split-display.py"; then
+  echo "The display could not be split into two monitors" >&2
+fi
 
 echo "Creating a Wine prefix ($WINEARCH) on display $DISPLAY ..."
 if ! timeout 600 "$(wine_loader "$arch")" wineboot -i >/dev/null 2>&1; then
@@ -37,6 +43,9 @@ fi
 # or Wine waits two seconds for one on every window it destroys.
 timeout 60 "$(wine_loader "$arch")" reg add 'HKCU\Software\Wine\X11 Driver' \
   /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
+# Wine counts monitors by RandR outputs (one here) unless told to ask Xinerama.
+timeout 60 "$(wine_loader "$arch")" reg add 'HKCU\Software\Wine\X11 Driver' \
+  /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1 || true
 timeout 60 wineserver -w >/dev/null 2>&1 || true
 
 "$@"
