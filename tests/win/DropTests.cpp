@@ -124,6 +124,26 @@ std::string Buttons(const std::string& program, int count)
     return ini;
 }
 
+// A drop sent from another thread as soon as the bar shows a box.
+struct LateDrop {
+    BarFixture* f;
+    std::string program;
+    int countWhileOpen;
+};
+
+DWORD WINAPI DropWhileBoxOpen(void* data)
+{
+    LateDrop* l = static_cast<LateDrop*>(data);
+    DWORD start = GetTickCount();
+    while (l->f->boxes.seen().empty() && GetTickCount() - start < 10000)
+        Sleep(10);
+    // Sent, not posted: it returns once the bar has dealt with it.
+    SendMessageA(l->f->bar(), WM_DROPFILES, (WPARAM)MakeDrop({l->program}, 5, -3), 0);
+    l->countWhileOpen = ButtonCount;
+    l->f->boxes.setAnswer(IDOK);
+    return 0;
+}
+
 }  // namespace
 
 TEST_SUITE("drop")
@@ -377,22 +397,8 @@ TEST_SUITE("drop")
         REQUIRE(start(Buttons(recorder, 1)));
         boxes.setAnswer(0x7777);  // no such button: the box stays open
 
-        struct Late {
-            BarFixture* f;
-            std::string program;
-            int countWhileOpen;
-        } late = {this, recorder, -1};
-        HANDLE helper = CreateThread(nullptr, 0, [](void* data) -> DWORD {
-            Late* l = static_cast<Late*>(data);
-            DWORD start = GetTickCount();
-            while (l->f->boxes.seen().empty() && GetTickCount() - start < 10000)
-                Sleep(10);
-            // Sent, not posted: it returns once the bar has dealt with it.
-            SendMessageA(l->f->bar(), WM_DROPFILES, (WPARAM)MakeDrop({l->program}, 5, -3), 0);
-            l->countWhileOpen = ButtonCount;
-            l->f->boxes.setAnswer(IDOK);
-            return 0;
-        }, &late, 0, nullptr);
+        LateDrop late = {this, recorder, -1};
+        HANDLE helper = CreateThread(nullptr, 0, DropWhileBoxOpen, &late, 0, nullptr);
 
         DropOnBar(bar(), {unknown});
         WaitForSingleObject(helper, 15000);
