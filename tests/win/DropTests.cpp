@@ -63,8 +63,6 @@ struct Shortcut {
     std::string arguments;
     std::string directory;
     std::string icon;
-    int iconIndex;
-    int show;
 };
 
 // Writes a shortcut file with the shell-link object.
@@ -78,9 +76,8 @@ bool MakeShortcut(const std::string& path, const Shortcut& s)
             link->SetPath(s.target.c_str());
         link->SetArguments(s.arguments.c_str());
         link->SetWorkingDirectory(s.directory.c_str());
-        link->SetShowCmd(s.show);
         if (!s.icon.empty())
-            link->SetIconLocation(s.icon.c_str(), s.iconIndex);
+            link->SetIconLocation(s.icon.c_str(), 0);
         IPersistFile* file = nullptr;
         ok = SUCCEEDED(link->QueryInterface(IID_IPersistFile, (void**)&file));
         if (ok) {
@@ -222,11 +219,10 @@ TEST_SUITE("drop")
         const std::string toProgram = dir.file("program.lnk");
         const std::string toDocument = dir.file("document.LNK");
         const std::string withNames = dir.file("names.lnk");
-        REQUIRE(MakeShortcut(toProgram, {recorder, "-a \"b c\"", dir.path(), icon, 0, SW_SHOWMINNOACTIVE}));
-        REQUIRE(MakeShortcut(toDocument, {doc, "-x", "", "", 0, SW_SHOWNORMAL}));
+        REQUIRE(MakeShortcut(toProgram, {recorder, "-a \"b c\"", dir.path(), icon}));
+        REQUIRE(MakeShortcut(toDocument, {doc, "-x", "", ""}));
         // The shell-link object makes a target without a drive absolute, so the name stands inside it.
-        REQUIRE(MakeShortcut(withNames, {dir.file("%QVLETTER%.qvdoc"), "", "%QVDROP%%QVNOWHERE%", "%QVDROP%\\blue.ico", 0,
-                                         SW_SHOWNORMAL}));
+        REQUIRE(MakeShortcut(withNames, {dir.file("%QVLETTER%.qvdoc"), "", "%QVDROP%%QVNOWHERE%", "%QVDROP%\\blue.ico"}));
         REQUIRE(start(Buttons(recorder, 1)));
 
         DropOnBar(bar(), {doc, recorder, toProgram, toDocument, withNames});
@@ -297,19 +293,19 @@ TEST_SUITE("drop")
         const std::string pif = dir.file("old.pif");
         WriteFile(pif, std::string(545, '\0'));
         const std::string empty = dir.file("empty.lnk");
-        REQUIRE(MakeShortcut(empty, {"", "-x", "", "", 0, SW_SHOWNORMAL}));
+        REQUIRE(MakeShortcut(empty, {"", "-x", "", ""}));
         const std::string missing = dir.file("missing.lnk");
-        REQUIRE(MakeShortcut(missing, {dir.file("gone.exe"), "", "", "", 0, SW_SHOWNORMAL}));
+        REQUIRE(MakeShortcut(missing, {dir.file("gone.exe"), "", "", ""}));
         const std::string loop = dir.file("loop.lnk");
         SetEnvironmentVariableA("QVLOOP", "%QVLOOP%");
-        REQUIRE(MakeShortcut(loop, {"%QVLOOP%", "", "", "", 0, SW_SHOWNORMAL}));
+        REQUIRE(MakeShortcut(loop, {"%QVLOOP%", "", "", ""}));
         const std::string expandsTooFar = dir.file("far.lnk");
         SetEnvironmentVariableA("QVLONG", std::string(250, 'L').c_str());
-        REQUIRE(MakeShortcut(expandsTooFar, {dir.file("%QVLONG%.exe"), "", "", "", 0, SW_SHOWNORMAL}));
+        REQUIRE(MakeShortcut(expandsTooFar, {dir.file("%QVLONG%.exe"), "", "", ""}));
         const std::string document = dir.file("letter.qvdoc");
         WriteFile(document, "text");
         const std::string crowded = dir.file("crowded.lnk");
-        REQUIRE(MakeShortcut(crowded, {document, std::string(137 - document.size(), 'a'), "", "", 0, SW_SHOWNORMAL}));
+        REQUIRE(MakeShortcut(crowded, {document, std::string(137 - document.size(), 'a'), "", ""}));
         const std::string unknown = dir.file("plain.qvnone");
         WriteFile(unknown, "x");
         const std::string longDocument = PathOfLength(dir.path(), 200, ".qvdoc");
