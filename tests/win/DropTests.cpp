@@ -14,6 +14,9 @@ namespace {
 using Record = std::map<std::string, std::string>;
 using Names = std::vector<std::string>;
 
+// A started program may take long to show up on a loaded machine.
+const int RecordWait = 30000;
+
 // A drop block as the shell hands it over: the names at (x, y) of the bar's
 // client area.
 HDROP MakeDrop(const Names& names, int x, int y)
@@ -55,7 +58,7 @@ Record DropOnFirst(BarFixture& f, const Names& names)
     static int counter;
     std::string record = RecordInto(f, ("drop" + std::to_string(++counter) + ".rec").c_str());
     Drop(f.bar(), names, 3, 3);
-    return WaitForRecord(record, 5000);
+    return WaitForRecord(record, RecordWait);
 }
 
 struct Shortcut {
@@ -198,10 +201,10 @@ TEST_SUITE("drop")
         {
             std::string record = RecordInto(*this, "separator.rec");
             Drop(bar(), {"x.txt"}, BarState.CellWidth, 3);
-            CHECK(WaitForRecord(record)["cmdline"] == recorder + " x.txt");
+            CHECK(WaitForRecord(record, RecordWait)["cmdline"] == recorder + " x.txt");
             record = RecordInto(*this, "second.rec");
             Drop(bar(), {"x.txt"}, BarState.CellWidth + 1, 3);
-            CHECK(WaitForRecord(record)["cmdline"] == recorder + " second x.txt");
+            CHECK(WaitForRecord(record, RecordWait)["cmdline"] == recorder + " second x.txt");
         }
         CHECK(ButtonCount == 2);
     }
