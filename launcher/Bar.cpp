@@ -15,7 +15,11 @@ TBarState BarState;
 
 int BarMessage(const char* text, const char* caption, UINT flags)
 {
-    return MessageBoxA(BarState.BarWindow, text, caption, flags | MB_SETFOREGROUND);
+    ++BarState.OpenBoxes;
+    int answer = MessageBoxA(BarState.BarWindow, text, caption, flags | MB_SETFOREGROUND);
+    --BarState.OpenBoxes;
+    ResumeDeferredDrops();
+    return answer;
 }
 
 bool RegisterBarClass(HINSTANCE instance)

@@ -51,6 +51,14 @@ void ReportAddFailure(const char* name, int code)
     BarMessage(text, "Cannot add icon", MB_OK | MB_ICONWARNING);
 }
 
+void ReportLongDocument(const char* name)
+{
+    char text[256];
+    TextCopy(text, sizeof text, "The document name is too long for a button:\n");
+    TextAppend(text, sizeof text, name);
+    BarMessage(text, "Cannot add icon", MB_OK | MB_ICONWARNING);
+}
+
 // Puts the shell's display name of the program in place of its name part,
 // unless that name hides the program's extension.
 static void UseDisplayName(char* program)
@@ -121,11 +129,7 @@ bool LoadButton(unsigned n, int slot)
     b->Document = !SameFileName(fileName, program);
     if (b->Document &&
         !CombineDocumentParameters(fileName, b->Parameters, sizeof b->Parameters)) {
-        // The document's own name is longer than a button can pass on.
-        char text[PathSize + 64];
-        TextCopy(text, sizeof text, "The document name is too long for a button:\n");
-        TextAppend(text, sizeof text, fileName);
-        BarMessage(text, "Cannot add icon", MB_OK | MB_ICONWARNING);
+        ReportLongDocument(fileName);
         EmptySlot(slot);
         return false;
     }

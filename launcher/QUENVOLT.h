@@ -47,6 +47,7 @@ struct TBarState {
     bool UnsavedChanges;
     bool HasWorkArea;
     bool InSnapMove;
+    int OpenBoxes;  // modal boxes of the bar open now; drops wait for them
     int CellWidth;
     int CellHeight;
 };
@@ -66,6 +67,9 @@ struct LauncherButton {
     HBITMAP DownFace;
     bool Document;  // the parameters begin with a document the program opens
 };
+
+// What a dropped shortcut gives for a new button, read by ResolveShortcut.
+typedef LauncherButton ShortcutData;
 
 extern LauncherButton* ButtonTable[MaxButtons];
 extern int ButtonCount;
@@ -121,6 +125,8 @@ bool WriteButtonSection(int slot);
 bool FlushButtons();
 int FindProgram(char* file, const char* directory, char* result);
 void ReportAddFailure(const char* name, int code);
+// Tells the user that a document's path is too long for a button's parameters.
+void ReportLongDocument(const char* name);
 
 // The window procedure, menus and painting (WndProc.cpp).
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -138,6 +144,17 @@ INT_PTR CALLBACK About(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 // Program launching (Launch.cpp).
 void RunButton(int slot, const char* directory, const char* extraArguments);
 bool StartProgram(char* commandLine, const char* currentDirectory, int showCommand);
+
+// Dropped files (Drop.cpp).
+void HandleDrop(HDROP drop);
+void AddDroppedFiles(HDROP drop, UINT n);
+bool AddFileButton(const char* programPath, const char* droppedPath);
+bool AddShortcutButton(const char* shortcutPath, const ShortcutData* data);
+HRESULT ResolveShortcut(HWND owner, const char* shortcutPath, ShortcutData* data);
+// Keeps a drop that came while a box of the bar is open; true when kept.
+bool DeferDrop(HDROP drop);
+// Posts the kept drops to the bar again once no box of it is open.
+void ResumeDeferredDrops();
 
 // The editor hand-over (Handover.cpp).
 void StartEditor(int slot);

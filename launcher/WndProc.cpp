@@ -337,7 +337,10 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             ShowHelp(HELP_CONTENTS);
             return 0;
         case IDM_ABOUT:
+            ++BarState.OpenBoxes;
             DialogBoxParamA(BarState.Instance, ABOUT_BOX_NAME, window, About, 0);
+            --BarState.OpenBoxes;
+            ResumeDeferredDrops();
             return 0;
         }
         break;
@@ -348,7 +351,10 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         }
         return 0;
     case WM_DROPFILES:
-        DragFinish((HDROP)wParam);
+        if (!DeferDrop((HDROP)wParam)) {
+            HandleDrop((HDROP)wParam);
+            DragFinish((HDROP)wParam);
+        }
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
