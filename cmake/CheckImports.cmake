@@ -10,7 +10,7 @@ if(NOT dump MATCHES "file format pei-i386")
   message(FATAL_ERROR "${name} is not a 32-bit PE file")
 endif()
 set(system kernel32.dll user32.dll gdi32.dll shell32.dll comctl32.dll comdlg32.dll ole32.dll oleaut32.dll
-    advapi32.dll version.dll shlwapi.dll msvcrt.dll uxtheme.dll)
+    advapi32.dll version.dll shlwapi.dll msvcrt.dll uxtheme.dll msimg32.dll imm32.dll winmm.dll)
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
 if(NOT imports)
   message(FATAL_ERROR "${name} imports nothing: not the program expected")
