@@ -30,3 +30,10 @@ HelpPageResult OpenHelpPage(HWND owner)
     INT_PTR result = (INT_PTR)ShellExecuteA(owner, "open", page, nullptr, nullptr, SW_SHOWNORMAL);
     return result > 32 ? HelpPageOpened : HelpPageFailed;
 }
+
+const char* HelpPageProblem(HelpPageResult result)
+{
+    return result == HelpPageMissing
+               ? "The help page \"Quenvolt.html\" is missing: it belongs in the folder of the program."
+               : "The help page \"Quenvolt.html\" could not be opened in the browser.";
+}

@@ -12,7 +12,12 @@ enum HelpPageResult { HelpPageOpened, HelpPageMissing, HelpPageFailed };
 bool FileBesideProgram(const char* name, char* path, size_t size);
 
 // Opens Quenvolt.html beside the program with the program the shell has for
-// web pages; owner is the window that boxes of the shell belong to.
+// web pages; owner is the window that boxes of the shell belong to. The
+// editor calls it on F1 and shows HelpPageProblem in a warning box unless
+// the page opened.
 HelpPageResult OpenHelpPage(HWND owner);
+
+// What to tell the user when the page did not open.
+const char* HelpPageProblem(HelpPageResult result);
 
 #endif

@@ -217,10 +217,7 @@ void ShowHelp(UINT command, bool quiet)
     HelpPageResult opened = OpenHelpPage(BarState.BarWindow);
     if (quiet || opened == HelpPageOpened)
         return;
-    BarMessage(opened == HelpPageMissing
-                   ? "The help page \"Quenvolt.html\" is missing: it belongs in the folder of the program."
-                   : "The help page \"Quenvolt.html\" could not be opened in the browser.",
-               DefaultTitle, MB_OK | MB_ICONWARNING);
+    BarMessage(HelpPageProblem(opened), DefaultTitle, MB_OK | MB_ICONWARNING);
 }
 
 INT_PTR CALLBACK About(HWND dialog, UINT message, WPARAM wParam, LPARAM)
