@@ -138,7 +138,9 @@ void PaintButtonFaces(HWND bar, int slot);
 void DrawButton(const DRAWITEMSTRUCT* drawItem);
 void ShowButtonMenu(int slot);
 void DeleteButton(int slot);
-void ShowHelp(UINT command);
+// Opens help (WinHelp when its file lies beside the program, else the page
+// Quenvolt.html) or closes it; quiet keeps missing help from showing a box.
+void ShowHelp(UINT command, bool quiet = false);
 INT_PTR CALLBACK About(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Program launching (Launch.cpp).

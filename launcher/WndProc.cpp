@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include "HelpPage.h"
+
 HPEN SeparatorPen;
 HMENU PopupMenu;
 HWND ToolTipWindow;
@@ -199,12 +201,23 @@ void DeleteButton(int slot)
     BarState.UnsavedChanges = true;
 }
 
-void ShowHelp(UINT command)
+void ShowHelp(UINT command, bool quiet)
 {
-    if (command != HELP_QUIT || HelpOpen) {
+    // WinHelp is gone from today's Windows: it is asked only when its file
+    // lies beside the program, and told to quit only when it was opened.
+    char found[PathSize];
+    if ((command != HELP_QUIT && FileBesideProgram(HelpFileName, found, sizeof found)) ||
+        (command == HELP_QUIT && HelpOpen)) {
         WinHelpA(BarState.BarWindow, HelpFileName, command, 0);
         HelpOpen = command != HELP_QUIT;
+        return;
     }
+    if (command == HELP_QUIT)
+        return;
+    HelpPageResult opened = OpenHelpPage(BarState.BarWindow);
+    if (quiet || opened == HelpPageOpened)
+        return;
+    BarMessage(HelpPageProblem(opened), DefaultTitle, MB_OK | MB_ICONWARNING);
 }
 
 INT_PTR CALLBACK About(HWND dialog, UINT message, WPARAM wParam, LPARAM)
@@ -281,7 +294,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_CREATE:
         PrepareBar(window);
         if (ButtonCount == 0)
-            ShowHelp(HELP_CONTENTS);
+            ShowHelp(HELP_CONTENTS, true);  // a hint only: no box when there is no help
         return 0;
     case WM_DESTROY:
         DestroyWindow(ToolTipWindow);

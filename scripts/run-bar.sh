@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the launcher bar under Wine on
-# the sample configuration (notepad, a text document, winefile). Uses the
+# the sample configuration (notepad, a text document, the Windows folder),
+# with its help page and, once it is built, the editor beside it. Uses the
 # current display, or a private Xvfb display when there is none; the Wine
 # prefix is kept in ~/.cache/quenvolet so later starts are quick.
 set -euo pipefail
@@ -40,7 +41,9 @@ fi
 # The bar keeps its state in the INI file beside the program.
 dest="$WINEPREFIX/drive_c/Quenvolet"
 mkdir -p "$dest"
-cp "$bin/Quenvolt.exe" "$dest/"
+cp "$bin/Quenvolt.exe" "$bin/Quenvolt.html" "$dest/"
+# The editor lies beside the bar, so that "Configure ..." finds it.
+if [ -f "$bin/QVconfig.exe" ]; then cp "$bin/QVconfig.exe" "$dest/"; fi
 [ -f "$dest/Quenvolt.INI" ] || cp "$root/samples/Quenvolt.INI" "$dest/"
 cp "$root/samples/ReadMe.txt" "$dest/"
 echo "Starting C:\\Quenvolet\\Quenvolt.exe (close the bar from its system menu or with Alt+F4)"

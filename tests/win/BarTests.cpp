@@ -254,6 +254,7 @@ TEST_SUITE("bar")
     TEST_CASE_FIXTURE(BarFixture, "help opens on an empty bar and closes with it")
     {
         FakeHelp help;
+        BesideProgram hlp("Quenvolt.hlp", true);  // WinHelp is asked only for a file that is there
         SUBCASE("a bar without buttons opens the contents at once and quits help on closing")
         {
             REQUIRE(start(Section("Window") + Key("Title", "Empty")));

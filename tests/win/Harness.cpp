@@ -603,4 +603,20 @@ void RegisterRecorderDocuments()
     done = true;
 }
 
+BesideProgram::BesideProgram(const std::string& name, bool present)
+    : path_(ProgramFolder() + "\\" + name), setAside_(false)
+{
+    if (FileExists(path_))
+        setAside_ = MoveFileExA(path_.c_str(), (path_ + ".aside").c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    if (present)
+        WriteFile(path_, "Help for the tests of Quenvolet\r\n");
+}
+
+BesideProgram::~BesideProgram()
+{
+    DeleteFileA(path_.c_str());
+    if (setAside_)
+        MoveFileExA((path_ + ".aside").c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
 }  // namespace qv

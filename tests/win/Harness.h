@@ -144,6 +144,18 @@ void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame);
 // seconds to start on a busy machine, hence the generous time-out.
 std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds = 90000);
 
+// A file beside the test program for the time of a case, present (with a
+// line of text) or absent; a file that was there before is put back at the end.
+class BesideProgram {
+public:
+    BesideProgram(const std::string& name, bool present);
+    ~BesideProgram();
+
+private:
+    std::string path_;
+    bool setAside_;
+};
+
 }  // namespace qv
 
 #endif

@@ -1,0 +1,23 @@
+# Fails unless the release archive ZIP holds, in its folder TOP, the
+# programs PROGRAMS (comma-separated names), the help page, the sample
+cmake_minimum_required(VERSION 3.20)
+# configuration and the readme.
+if(NOT EXISTS "${ZIP}")
+  message(FATAL_ERROR "${ZIP} was not made")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf "${ZIP}" OUTPUT_VARIABLE listing RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "${ZIP} cannot be read")
+endif()
+string(REPLACE "," ";" programs "${PROGRAMS}")
+set(wanted Quenvolt.html Quenvolt.INI ReadMe.txt)
+foreach(program ${programs})
+  list(APPEND wanted ${program}.exe)
+endforeach()
+foreach(file ${wanted})
+  string(FIND "${listing}" "${TOP}/${file}\n" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${ZIP} lacks ${TOP}/${file}; it holds:\n${listing}")
+  endif()
+endforeach()
+message(STATUS "${ZIP} holds ${wanted}")
