@@ -5,6 +5,7 @@
 
 #include "EditorHarness.h"
 #include "IconGrid.h"
+#include "IconUtil.h"
 #include "Message.h"
 #include "forms/MainForm.h"
 
@@ -137,6 +138,36 @@ TEST_SUITE("file")
         CHECK(Profile(ini, "Window", "Title").size() == huge.size());  // shown cut, not changed: not written
     }
 
+    TEST_CASE("a button without an icon file takes its program's icon, or the fall-back icon")
+    {
+        BoxAnswerer boxes;
+        TempDir dir("with blank");
+        const std::string silent = dir.file("silent.exe");  // a program without icons
+        REQUIRE(CopyFileA((ProgramFolder() + "\\recorder.exe").c_str(), silent.c_str(), FALSE));
+        const std::string editorExe = ProgramFolder() + "\\QVconfig.exe";
+        const std::string ini = dir.file("q.ini");
+        WriteFile(ini, Section("Button1") + Key("Filename", editorExe) + Section("Button2") + Key("Filename", silent) +
+                           Key("IconIndex", "3") + Section("Button3") + Key("Filename", "silent.exe") +
+                           Key("DefaultDirectory", dir.path()) + Section("Button4") + Key("Filename", "x.qvnone"));
+        EditorForm editor(Quoted(ini));
+        REQUIRE(editor.open());
+        REQUIRE(ButtonListCount == 4);
+        CHECK_FALSE(ButtonList[0].Icon.empty());
+        CHECK(ButtonList[0].IconFile == editorExe);  // the display name keeps the extension
+        CHECK(ButtonList[0].IconIndex == 0);
+        std::string fallback;
+        REQUIRE(FindFallbackIconFile(&fallback));
+        for (int i : {1, 2}) {
+            CAPTURE(i);
+            CHECK(ButtonList[i].IconFile == fallback);
+            CHECK(ButtonList[i].IconIndex == 1);
+            CHECK_FALSE(ButtonList[i].Icon.empty());
+        }
+        CHECK(ButtonList[3].Icon.empty());
+        CHECK(ButtonList[3].IconFile.empty());
+        CHECK(boxes.seen().size() == 1);
+    }
+
     TEST_CASE("a file of binary garbage loads as an empty list and is written to")
     {
         BoxAnswerer boxes;
@@ -222,11 +253,22 @@ TEST_SUITE("grid")
             // the first control that takes the focus has it
             CHECK(GetFocus() == editor.control(r.grid ? IDC_ICONGRID : IDC_WINDOWTITLE));
         }
-        const std::string ini = dir.file("q24.ini");
-        EditorForm editor(Quoted(ini));
+        CHECK(boxes.seen().empty());
+        // the commands arrive anyway: a notice and no change
+        {
+            EditorForm editor(Quoted(dir.file("q0.ini")));
+            editor.click(IDC_DELETE);
+            CHECK(ButtonListCount == 0);
+        }
+        EditorForm editor(Quoted(dir.file("q24.ini")));
+        editor.click(IDC_INSERT);
+        CHECK(ButtonListCount == 24);
+        const auto seen = boxes.seen();
+        REQUIRE(seen.size() == 2);
+        CHECK(seen[0].caption + "|" + seen[0].text == "Information|Cannot delete icon");
+        CHECK(seen[1].caption + "|" + seen[1].text == "Information|Cannot insert more icons");
         editor.click(IDC_DELETE);
         CHECK(editor.enabled(IDC_INSERT));
-        CHECK(boxes.seen().empty());
     }
 
     TEST_CASE("eleven entries add the scroll bar and grow the grid once; ten remove it")
