@@ -174,10 +174,21 @@ bool TrySave(TfrmQVConfig& form)
 
 // ---------------------------------------------------------------- the list
 
+// A control disabled while it has the focus hands it to the next one, or
+// the form would take no keys.
+void EnableControl(const TfrmQVConfig& form, int id, bool enabled)
+{
+    HWND control = Control(form, id);
+    const bool focused = GetFocus() == control;
+    EnableWindow(control, enabled);
+    if (focused && !enabled)
+        SendMessageA(form.Handle, WM_NEXTDLGCTL, (WPARAM)GetNextDlgTabItem(form.Handle, control, FALSE), TRUE);
+}
+
 void UpdateMoveButtons(const TfrmQVConfig& form, int i)
 {
-    EnableWindow(Control(form, IDC_MOVELEFT), i > 0);
-    EnableWindow(Control(form, IDC_MOVERIGHT), i < ButtonListCount - 1);
+    EnableControl(form, IDC_MOVELEFT, i > 0);
+    EnableControl(form, IDC_MOVERIGHT, i < ButtonListCount - 1);
 }
 
 void UpdateListControls(const TfrmQVConfig& form, int n)
@@ -187,9 +198,9 @@ void UpdateListControls(const TfrmQVConfig& form, int n)
     ShowWindow(grid, n > 0 ? SW_SHOWNA : SW_HIDE);
     // the hint lies under the grid; hidden with it shown, it never paints over the cells
     ShowWindow(Control(form, IDC_NOICONS), n > 0 ? SW_HIDE : SW_SHOWNA);
-    EnableWindow(Control(form, IDC_INSERT), n < MaxButtons);
-    EnableWindow(Control(form, IDC_DELETE), n > 0);
-    EnableWindow(Control(form, IDC_CHANGE), n > 0);
+    EnableControl(form, IDC_INSERT, n < MaxButtons);
+    EnableControl(form, IDC_DELETE, n > 0);
+    EnableControl(form, IDC_CHANGE, n > 0);
     UpdateMoveButtons(form, CurrentColumn(form));
 }
 

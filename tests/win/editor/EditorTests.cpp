@@ -330,12 +330,14 @@ TEST_SUITE("grid")
         editor.click(IDC_MOVERIGHT);
         CHECK(editor.grid(GM_GETCURRENT) == 9);
         CHECK(editor.grid(GM_GETFIRSTCOL) == 0);
+        SetFocus(editor.control(IDC_MOVERIGHT));
         editor.click(IDC_MOVERIGHT);
         CHECK(editor.grid(GM_GETCURRENT) == 10);
         CHECK(editor.grid(GM_GETFIRSTCOL) == 1);
         CHECK(ButtonList[10].IconFile == moved);
         CHECK(ButtonList[8].IconFile == dir.file("icon9.ico"));
         CHECK_FALSE(editor.enabled(IDC_MOVERIGHT));
+        CHECK(GetFocus() == editor.control(IDOK));  // the disabled arrow handed the focus on
         editor.click(IDC_MOVELEFT);
         CHECK(ButtonList[9].IconFile == moved);
         CHECK(boxes.seen().empty());
@@ -456,15 +458,17 @@ TEST_SUITE("start")
 {
     TEST_CASE("the real program starts the launcher again: its path quoted when it has a blank")
     {
-        struct Row { const char* folder; const char* iniName; };
-        const Row rows[] = {{"plain", "q.ini"}, {"with blank", "my q.ini"}};
+        // Esc and Enter reach Cancel and OK through the program's dialog manager
+        struct Row { const char* folder; const char* iniName; WPARAM key; };
+        const Row rows[] = {{"plain", "q.ini", VK_ESCAPE}, {"with blank", "my q.ini", VK_RETURN}};
         for (const Row& r : rows) {
             CAPTURE(r.folder);
             TempDir dir(r.folder);
             const std::string launcher = dir.file("Quenvolt.exe"), ini = dir.file(r.iniName);
             const std::string record = dir.file("record.txt");
             REQUIRE(CopyFileA((ProgramFolder() + "\\recorder.exe").c_str(), launcher.c_str(), FALSE));
-            WriteFile(ini, IconButtons(dir, 2));
+            const std::string content = IconButtons(dir, 2);
+            WriteFile(ini, content);
             SetEnvironmentVariableA("QV_RECORD", record.c_str());
             std::string command = Quoted(ProgramFolder() + "\\QVconfig.exe") + " " + Quoted(ini) + " " + Quoted(launcher);
             STARTUPINFOA startup;
@@ -478,7 +482,9 @@ TEST_SUITE("start")
                 form = FindWindowA("#32770", "Configure Quenvolet");
             }
             REQUIRE(form != nullptr);
-            PostMessageA(form, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            HWND grid = FindWindowExA(form, nullptr, IconGridClass, nullptr);
+            REQUIRE(grid != nullptr);
+            PostMessageA(grid, WM_KEYDOWN, r.key, 1);
             CHECK(WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0);
             CloseHandle(process.hProcess);
             CloseHandle(process.hThread);
@@ -486,6 +492,7 @@ TEST_SUITE("start")
                 Sleep(20);
             const std::string expected = (std::string(r.folder).find(' ') != std::string::npos ? Quoted(launcher) : launcher) + " " + ini;
             CHECK(ReadFile(record).find("cmdline=" + expected + "\n") == 0);
+            CHECK(ReadFile(ini) == content);
             SetEnvironmentVariableA("QV_RECORD", nullptr);
         }
     }
