@@ -123,6 +123,36 @@ std::string ProgramFolder()
     return folder.substr(0, folder.find_last_of('\\'));
 }
 
+std::string EditorProgram()
+{
+    char path[MAX_PATH];
+    const std::string relative = ProgramFolder() + "\\..\\editor\\bin\\QVconfig.exe";
+    GetFullPathNameA(relative.c_str(), sizeof path, path, nullptr);
+    return path;
+}
+
+struct GridSearch {
+    DWORD processId;
+    HWND grid;
+};
+
+static BOOL CALLBACK FindGridIn(HWND window, LPARAM data)
+{
+    GridSearch& search = *reinterpret_cast<GridSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == search.processId && !search.grid)
+        search.grid = FindWindowExA(window, nullptr, IconGridClass, nullptr);
+    return TRUE;
+}
+
+HWND FindEditorGrid(DWORD processId)
+{
+    GridSearch search = {processId, nullptr};
+    EnumWindows(FindGridIn, reinterpret_cast<LPARAM>(&search));
+    return search.grid;
+}
+
 // ---------------------------------------------------------------- boxes
 
 BoxAnswerer::BoxAnswerer() : stop_(0)

@@ -36,6 +36,9 @@ std::vector<std::string> SectionNames(const std::string& file);
 // A 32 x 32 icon file of one colour.
 void WriteIconFile(const std::string& path, COLORREF colour);
 std::string ProgramFolder();
+// The built QVconfig.exe, and the icon grid of its main form in process id.
+std::string EditorProgram();
+HWND FindEditorGrid(DWORD processId);
 
 struct SeenBox {
     std::string caption;

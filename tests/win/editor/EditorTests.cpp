@@ -144,7 +144,7 @@ TEST_SUITE("file")
         TempDir dir("with blank");
         const std::string silent = dir.file("silent.exe");  // a program without icons
         REQUIRE(CopyFileA((ProgramFolder() + "\\recorder.exe").c_str(), silent.c_str(), FALSE));
-        const std::string editorExe = ProgramFolder() + "\\QVconfig.exe";
+        const std::string editorExe = EditorProgram();
         const std::string ini = dir.file("q.ini");
         WriteFile(ini, Section("Button1") + Key("Filename", editorExe) + Section("Button2") + Key("Filename", silent) +
                            Key("IconIndex", "3") + Section("Button3") + Key("Filename", "silent.exe") +
@@ -470,19 +470,17 @@ TEST_SUITE("start")
             const std::string content = IconButtons(dir, 2);
             WriteFile(ini, content);
             SetEnvironmentVariableA("QV_RECORD", record.c_str());
-            std::string command = Quoted(ProgramFolder() + "\\QVconfig.exe") + " " + Quoted(ini) + " " + Quoted(launcher);
+            std::string command = Quoted(EditorProgram()) + " " + Quoted(ini) + " " + Quoted(launcher);
             STARTUPINFOA startup;
             ZeroMemory(&startup, sizeof startup);
             startup.cb = sizeof startup;
             PROCESS_INFORMATION process;
             REQUIRE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-            HWND form = nullptr;
-            for (int i = 0; i < 1500 && !form; ++i) {
+            HWND grid = nullptr;
+            for (int i = 0; i < 1500 && !grid; ++i) {
                 Sleep(20);
-                form = FindWindowA("#32770", "Configure Quenvolet");
+                grid = FindEditorGrid(process.dwProcessId);
             }
-            REQUIRE(form != nullptr);
-            HWND grid = FindWindowExA(form, nullptr, IconGridClass, nullptr);
             REQUIRE(grid != nullptr);
             PostMessageA(grid, WM_KEYDOWN, r.key, 1);
             CHECK(WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0);
