@@ -1,0 +1,65 @@
+// The editor's button record and the icon and program helpers its forms
+// share: which program opens a button's file, which icon the button shows,
+// what to show when there is none, and fitting a one-row icon grid.
+#ifndef QVCONFIG_ICONUTIL_H
+#define QVCONFIG_ICONUTIL_H
+
+#include <windows.h>
+
+#include <string>
+
+// The single owner of one icon image. Copying gives the copy an image of its
+// own; moving hands the image over, so a list entry's icon travels with it.
+class TIcon {
+public:
+    TIcon() = default;
+    ~TIcon() { release(); }
+    TIcon(const TIcon& other) : handle_(other.handle_ ? CopyIcon(other.handle_) : nullptr) {}
+    TIcon(TIcon&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
+    TIcon& operator=(const TIcon& other);
+    TIcon& operator=(TIcon&& other) noexcept;
+
+    HICON handle() const { return handle_; }
+    bool empty() const { return handle_ == nullptr; }
+    // Takes ownership of icon (0 empties the object), releasing the former image.
+    void setHandle(HICON icon);
+    // Releases the image; false when the system refused to free it.
+    bool release();
+
+private:
+    HICON handle_ = nullptr;
+};
+
+struct TButtonInfo {
+    std::string FileName;
+    std::string DefaultDirectory;
+    std::string Parameters;
+    std::string IconFile;
+    int IconIndex = 0;
+    TIcon Icon;
+    unsigned char WindowState = 0;  // 0 normal, 1 minimized, 2 maximized
+};
+
+// Set by InitIconUtilities, constant until DoneIconUtilities.
+extern TIcon DefaultIcon;
+extern short WindowsVersion;      // major * 100 + minor
+extern short CaptionFrameHeight;  // a dialog opens this far below its opener's top
+extern short DoubleFrameWidth;    // and this far right of its left
+
+void InitIconUtilities();
+void DoneIconUtilities();
+
+// The full path of the program that opens name (its file part the shell's
+// display name when that keeps the extension), or empty text.
+std::string FindAssociatedExecutable(const std::string& name, const std::string& defaultDirectory);
+// progman.exe in the Windows folder, else shell32.dll in the system folder.
+bool FindFallbackIconFile(std::string* result);
+// Gives info the icon of its program; false when no program opens its file.
+bool LoadButtonIcon(TButtonInfo& info);
+// Gives info its stored icon, or its program's icon when that gives none.
+void RefreshButtonIcon(TButtonInfo& info);
+// Sets the grid's column count and adds or removes its scroll bar, growing
+// or shrinking it by the scroll bar's height once.
+void FitGridColumns(HWND grid, short columns);
+
+#endif

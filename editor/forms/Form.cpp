@@ -1,0 +1,66 @@
+#include "Form.h"
+
+FormFonts CreateFormFonts()
+{
+    FormFonts fonts;
+    fonts.normal = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
+    fonts.bold = CreateFontA(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
+    return fonts;
+}
+
+void DeleteFormFonts(FormFonts& fonts)
+{
+    DeleteObject(fonts.normal);
+    DeleteObject(fonts.bold);
+    fonts.normal = fonts.bold = nullptr;
+}
+
+// A label's size follows its text, its mnemonic ampersand left out.
+static SIZE LabelSize(const char* text, HFONT font)
+{
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT r = {0, 0, 0, 0};
+    DrawTextA(dc, text, -1, &r, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    SIZE size = {r.right, r.bottom};
+    return size;
+}
+
+void CreateFormControls(HWND form, const ControlRow* rows, size_t count, const FormFonts& fonts)
+{
+    HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(form, GWLP_HINSTANCE);
+    for (size_t i = 0; i < count; ++i) {
+        const ControlRow& row = rows[i];
+        HFONT font = row.font == FontBold ? fonts.bold : fonts.normal;
+        int width = row.width, height = row.height;
+        if (width == 0) {
+            const SIZE size = LabelSize(row.text, font);
+            width = size.cx;
+            height = size.cy;
+        }
+        HWND control = CreateWindowExA(row.exStyle, row.className, row.text, WS_CHILD | WS_VISIBLE | row.style,
+                                       row.left, row.top, width, height, form,
+                                       (HMENU)(INT_PTR)row.id, instance, nullptr);
+        SendMessageA(control, WM_SETFONT, (WPARAM)font, FALSE);
+    }
+}
+
+void SizeForm(HWND form, int left, int top, int width, int height)
+{
+    RECT r = {0, 0, width, height};
+    AdjustWindowRectEx(&r, (DWORD)GetWindowLongPtrA(form, GWL_STYLE), FALSE,
+                       (DWORD)GetWindowLongPtrA(form, GWL_EXSTYLE));
+    SetWindowPos(form, nullptr, left, top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+EmptyDialog MakeEmptyDialog(DWORD style)
+{
+    EmptyDialog d;
+    ZeroMemory(&d, sizeof d);
+    d.header.style = style;
+    return d;
+}

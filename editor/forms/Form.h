@@ -1,0 +1,44 @@
+// A form's controls are a table; CreateFormControls makes the windows from it.
+#ifndef QVCONFIG_FORMS_FORM_H
+#define QVCONFIG_FORMS_FORM_H
+
+#include <windows.h>
+
+#include <stddef.h>
+
+enum FormFont { FontNormal, FontBold };
+
+// One control: rows stand in tab order; places are client pixels. A width of
+// 0 sizes a label to its text.
+struct ControlRow {
+    const char* className;
+    const char* text;
+    int id;
+    DWORD style;    // WS_CHILD and WS_VISIBLE are added
+    DWORD exStyle;
+    int left, top, width, height;
+    FormFont font;
+};
+
+// The two fonts every form uses: MS Sans Serif 8 point, plain and bold.
+struct FormFonts {
+    HFONT normal;
+    HFONT bold;
+};
+FormFonts CreateFormFonts();
+void DeleteFormFonts(FormFonts& fonts);
+
+void CreateFormControls(HWND form, const ControlRow* rows, size_t count, const FormFonts& fonts);
+
+// Gives form a client area of width x height at left, top (screen pixels).
+void SizeForm(HWND form, int left, int top, int width, int height);
+
+// A dialog template with no controls, for forms whose controls come from a
+// table; the buffer must outlive nothing beyond the Create call.
+struct EmptyDialog {
+    DLGTEMPLATE header;
+    WORD menu, windowClass, title;
+};
+EmptyDialog MakeEmptyDialog(DWORD style);
+
+#endif

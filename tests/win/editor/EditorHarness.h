@@ -1,0 +1,101 @@
+// What the editor's Windows tests share: temporary files, INI text, icon
+// files, a watcher that answers the editor's message boxes, and the editor's
+// main form started in this process.
+#ifndef QVCONFIG_TESTS_EDITORHARNESS_H
+#define QVCONFIG_TESTS_EDITORHARNESS_H
+
+#include <windows.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "Qvmain.h"
+
+namespace qe {
+
+class TempDir {
+public:
+    explicit TempDir(const char* subfolder = nullptr);
+    ~TempDir();
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string root_, path_;
+};
+
+void WriteFile(const std::string& path, const std::string& content);
+std::string ReadFile(const std::string& path);
+std::string Section(const std::string& name);
+std::string Key(const std::string& key, const std::string& value);
+// A profile value through GetPrivateProfileStringA; "<absent>" when missing.
+std::string Profile(const std::string& file, const char* section, const char* key);
+std::vector<std::string> SectionNames(const std::string& file);
+
+// A 32 x 32 icon file of one colour.
+void WriteIconFile(const std::string& path, COLORREF colour);
+std::string ProgramFolder();
+// The built QVconfig.exe, and the icon grid of its main form in process id.
+std::string EditorProgram();
+HWND FindEditorGrid(DWORD processId);
+
+struct SeenBox {
+    std::string caption;
+    std::string text;
+};
+
+// Answers every message box of this process from a thread of its own: the
+// queued answers in turn, then OK. The main form itself is left alone.
+class BoxAnswerer {
+public:
+    BoxAnswerer();
+    ~BoxAnswerer();
+    void answer(std::initializer_list<int> answers);
+    std::vector<SeenBox> seen() const;
+    void clear();
+
+private:
+    static DWORD WINAPI Run(void* self);
+    void poll();
+    HANDLE thread_;
+    volatile LONG stop_;
+    mutable CRITICAL_SECTION lock_;
+    std::deque<int> answers_;
+    std::vector<SeenBox> seen_;
+    std::vector<HWND> answered_;
+};
+
+void Pump(int milliseconds = 50);
+
+// The editor's main form on a configuration file, started with
+// "QVconfig.exe" and the given parameters; closed (without the question)
+// when the test ends.
+class EditorForm {
+public:
+    explicit EditorForm(const std::string& parameters);
+    ~EditorForm();
+    bool open() const { return form.Handle != nullptr; }
+    HWND control(int id) const { return GetDlgItem(form.Handle, id); }
+    void click(int id);
+    void key(int id, WPARAM virtualKey);
+    std::string text(int id) const;
+    RECT rect(int id) const;
+    bool enabled(int id) const { return IsWindowEnabled(control(id)) != 0; }
+    bool visible(int id) const { return IsWindowVisible(control(id)) != 0; }
+    int grid(UINT message) const;
+
+    TfrmQVConfig form;
+    bool started;
+};
+
+// Sections Button1 .. Button<count>, each a program with an icon file of
+// its own colour under folder.
+std::string IconButtons(const TempDir& folder, int count);
+
+// Saves the screen rectangle of window as a .bmp file.
+bool SaveWindowBmp(HWND window, const std::string& path);
+
+}  // namespace qe
+
+#endif
