@@ -54,7 +54,9 @@ def parse(path):
         elif part == "replacement":
             current.replacement.append(line)
     for m in mutants:
-        while m.replacement and m.replacement[-1].strip() == "":
+        # Blank lines and comment lines ("# " as in this file's headings) that
+        # close a block belong to the file, not to the replacement.
+        while m.replacement and (m.replacement[-1].strip() == "" or m.replacement[-1].startswith("# ")):
             m.replacement.pop()
         m.original = "\n".join(m.original)
         m.replacement = "\n".join(m.replacement)
@@ -74,30 +76,61 @@ def run(command, cwd, log, timeout=None):
 
 def copy_tree(work):
     """Brings the scratch copy up to the tree as it is now, working changes
-    included; unchanged files keep their times, so the build stays warm."""
+    included; unchanged files are left alone, so the build stays warm."""
     src = os.path.join(work, "src")
-    os.makedirs(src, exist_ok=True)
-    subprocess.run(["rsync", "-a", "--delete", "--exclude=/build", "--exclude=/.git", "--exclude=__pycache__",
-                    ROOT + "/", src + "/"], check=True)
+    listed = subprocess.run(["git", "ls-files", "-z", "--cached", "--others", "--exclude-standard"], cwd=ROOT,
+                            check=True, stdout=subprocess.PIPE).stdout.decode().split("\0")
+    wanted = set(n for n in listed if n and os.path.isfile(os.path.join(ROOT, n)))
+    for name in wanted:
+        source, target = os.path.join(ROOT, name), os.path.join(src, name)
+        with open(source, "rb") as f:
+            content = f.read()
+        if os.path.exists(target):
+            with open(target, "rb") as f:
+                if f.read() == content:
+                    continue
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        shutil.copyfile(source, target)
+        shutil.copymode(source, target)
+    for folder, dirs, files in os.walk(src):
+        if folder == src and "build" in dirs:
+            dirs.remove("build")
+        for n in files:
+            if os.path.relpath(os.path.join(folder, n), src) not in wanted:
+                os.remove(os.path.join(folder, n))
     return src
 
 
-def test(src, mutant, log):
-    """Runs the tests a mutant names (all by default); the first failure ends it."""
+def test_names(src):
+    """The ctest entries of each test folder."""
+    names = {}
     for d in TEST_DIRS:
+        out = subprocess.run(["ctest", "-N"], cwd=os.path.join(src, "build", d), stdout=subprocess.PIPE).stdout.decode()
+        names[d] = re.findall(r"Test +#\d+: (\S+)", out)
+    return names
+
+
+def build_and_test(src, mutant, names, log):
+    """Builds and tests one folder after the other, skipping a folder that has
+    none of the mutant's tests; the first failure ends it."""
+    for d in TEST_DIRS:
+        if mutant.tests and not any(re.search(mutant.tests, n) for n in names[d]):
+            continue
+        if run(["cmake", "--build", os.path.join(src, "build", d)], src, log, 900) != 0:
+            return "killed (build)"
         command = ["ctest", "--stop-on-failure", "--timeout", "300"]
         if mutant.tests:
             command += ["-R", mutant.tests]
         if run(command, os.path.join(src, "build", d), log) != 0:
-            return False
-    return True
+            return "killed"
+    return "survived"
 
 
 def build(src, log):
     return all(run(["cmake", "--build", os.path.join(src, "build", d)], src, log, 900) == 0 for d in TEST_DIRS)
 
 
-def try_mutant(src, m, log):
+def try_mutant(src, m, names, log):
     target = os.path.join(src, m.path)
     try:
         with open(target, encoding="utf-8", newline="") as f:
@@ -111,9 +144,7 @@ def try_mutant(src, m, log):
     try:
         with open(target, "w", encoding="utf-8", newline="") as f:
             f.write(text.replace(m.original, m.replacement))
-        if not build(src, log):
-            return "killed (build)"
-        return "survived" if test(src, m, log) else "killed"
+        return build_and_test(src, m, names, log)
     finally:
         # Written anew, so that the next build compiles the file again.
         with open(target, "w", encoding="utf-8", newline="") as f:
@@ -124,9 +155,10 @@ def inner(args, mutants):
     src, log = args.src, args.log
     results = []
     start_all = time.time()
+    names = test_names(src)
     for m in mutants:
         start = time.time()
-        verdict = try_mutant(src, m, log)
+        verdict = try_mutant(src, m, names, log)
         seconds = time.time() - start
         results.append((m, verdict, seconds))
         print("%-28s %-15s %6.0f s" % (m.ident, verdict, seconds), flush=True)
