@@ -28,17 +28,6 @@ TEST_CASE("TextAppend and TextCopyN cut to the buffer and always terminate")
     CHECK(std::string(b.data()) == "ab");
 }
 
-TEST_CASE("SameText and SameTextNoCase")
-{
-    struct Row { const char *a, *b; bool same, sameNoCase; } rows[] = {
-        {"abc", "abc", true, true}, {"abc", "ABC", false, true}, {"a", "ab", false, false}, {"@[", "`{", false, false},
-    };
-    for (const Row& r : rows) {
-        CHECK(SameText(r.a, r.b) == r.same);
-        CHECK(SameTextNoCase(r.a, r.b) == r.sameNoCase);
-    }
-}
-
 TEST_CASE("ParseInt reads a sign after blanks and stops at the first other character")
 {
     struct Row { const char* s; int value; } rows[] = {
@@ -73,7 +62,7 @@ TEST_CASE("path pieces")
         CHECK(LastSeparator(r.path) == r.lastSeparator);
         CHECK(std::string(NamePart(r.path)) == r.name);
     }
-    CHECK(SameFileName("C:\\X\\NOTEPAD.EXE", "notepad.exe"));
+    CHECK(SameFileName("C:\\X\\NOTEPAD.EXE", "notepad.exe"));  // letters in any case, after a backslash only
     CHECK_FALSE(SameFileName("C:/X/notepad.exe", "notepad.exe"));
     struct Explorer { const char* path; bool is; } explorers[] = {
         {"C:\\WINDOWS\\EXPLORER.EXE", true}, {"explorer.exe", true}, {"xplorer.exe", false},

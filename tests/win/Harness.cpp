@@ -142,8 +142,7 @@ static LRESULT CALLBACK HelpProc(HWND window, UINT message, WPARAM wParam, LPARA
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     if (message != WM_COPYDATA || data->cbData < 16)
         return DefWindowProcA(window, message, wParam, lParam);
-    WORD words[8];
-    std::memcpy(words, data->lpData, sizeof words);
+    const WORD* words = static_cast<const WORD*>(data->lpData);
     const char* file = words[6] != 0 && words[6] < data->cbData ? (const char*)data->lpData + words[6] : "";
     helpCalls.push_back({words[1], std::string(file, strnlen(file, data->cbData - words[6]))});
     return TRUE;
@@ -151,12 +150,10 @@ static LRESULT CALLBACK HelpProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 FakeHelp::FakeHelp()
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = HelpProc;
-    wc.lpszClassName = "MS_WINHELP";
+    WNDCLASSA wc = {0, HelpProc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, "MS_WINHELP"};
     RegisterClassA(&wc);  // fails harmlessly the second time
     helpCalls.clear();
-    window_ = CreateWindowExA(0, "MS_WINHELP", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    window = CreateWindowExA(0, "MS_WINHELP", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
 }
 
 std::vector<std::pair<unsigned, std::string>> FakeHelp::calls() const { return helpCalls; }
@@ -208,41 +205,13 @@ RECT WindowRect(HWND window)
     return r;
 }
 
-BarRect WorkArea()
+Capture::Capture(int left, int top, int width, int height) : w(width), h(height)
 {
-    BarRect w;
-    GetWorkArea(&w);
-    return w;
-}
-
-WorkAreaGuard::WorkAreaGuard(RECT area)
-{
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &saved_, 0);
-    SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0);
-}
-
-Capture::Capture(int left, int top, int width, int height) : width_(width), height_(height), pixels_((size_t)width * height)
-{
-    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {{sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, dib);
-    BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
-    GdiFlush();
-    for (size_t i = 0; i < pixels_.size(); ++i) {
-        const unsigned p = static_cast<const unsigned*>(bits)[i];  // 0x00RRGGBB
-        pixels_[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-    SelectObject(memory, previous);
-    DeleteObject(dib);
-    DeleteDC(memory);
+    HDC screen = GetDC(nullptr);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            pixels.push_back(GetPixel(screen, left + x, top + y));
     ReleaseDC(nullptr, screen);
-}
-
-COLORREF Capture::at(int x, int y) const
-{
-    return x < 0 || y < 0 || x >= width_ || y >= height_ ? CLR_INVALID : pixels_[(size_t)y * width_ + x];
 }
 
 std::string ProgramFolder()

@@ -6,7 +6,6 @@
 
 #include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "QUENVOLT.h"
@@ -29,17 +28,17 @@ void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
 
-// A value of an INI file as the real profile functions read it, the fallback
-// when there is none; with no key the section's keys, with no section the
-// file's sections, each list joined by "|".
+// A value of an INI file as the real profile functions read it, else the
+// fallback; with no key the section's keys, with no section the file's
+// sections, each list joined by "|".
 std::string Profile(const std::string& file, const char* section, const char* key, const char* fallback = "<absent>");
 
 struct SeenBox {
     std::string caption, text;  // text: the box's static texts joined by "|"
 };
 
-// Answers every dialog box that appears, from a thread of its own, with a
-// command id (IDOK, IDCANCEL...), and keeps what it saw.
+// Answers every dialog box that appears with a command id (IDOK, IDCANCEL...)
+// from a thread of its own, and keeps what it saw.
 class BoxWatcher {
 public:
     explicit BoxWatcher(int answer = IDOK);
@@ -47,8 +46,7 @@ public:
     void setAnswer(int answer) { InterlockedExchange(&answer_, answer); }
     std::vector<SeenBox> seen() const;
     void clear();
-    // Waits, handling this thread's messages, until count boxes were seen.
-    bool waitFor(size_t count, int milliseconds = 10000) const;
+    bool waitFor(size_t count, int milliseconds = 10000) const;  // handles this thread's messages meanwhile
 
 private:
     static DWORD WINAPI Run(void* self);
@@ -59,19 +57,15 @@ private:
 };
 
 // A window of the class WinHelp talks to; keeps the commands and files sent.
-class FakeHelp {
-public:
+struct FakeHelp {
     FakeHelp();
-    ~FakeHelp() { DestroyWindow(window_); }
+    ~FakeHelp() { DestroyWindow(window); }
     std::vector<std::pair<unsigned, std::string>> calls() const;
-
-private:
-    HWND window_;
+    HWND window;
 };
 
-// Handles this thread's messages for about the given time.
+// Handles this thread's messages for about the given time, or until done() holds.
 void Pump(int milliseconds = 50);
-// Handles messages until done() holds or the time is up; returns done().
 template <class F>
 bool PumpUntil(F done, int milliseconds = 10000)
 {
@@ -81,35 +75,28 @@ bool PumpUntil(F done, int milliseconds = 10000)
     return true;
 }
 
-// The launcher in this process: a bar created with a command line (as
-// WinMain gets it), and forgotten again without saving.
+// The launcher in this process: a bar created with a command line as WinMain
+// gets it, and forgotten again without saving.
 bool StartBar(const std::string& commandLine, int showCommand = SW_SHOWNORMAL);
 void ResetLauncher();
 
 RECT WindowRect(HWND window);
-BarRect WorkArea();
 
 // Sets the work area until the guard ends.
-class WorkAreaGuard {
-public:
-    explicit WorkAreaGuard(RECT area);
-    ~WorkAreaGuard() { SystemParametersInfoA(SPI_SETWORKAREA, 0, &saved_, 0); }
-
-private:
-    RECT saved_;
+struct WorkAreaGuard {
+    RECT saved;
+    explicit WorkAreaGuard(RECT area) { SystemParametersInfoA(SPI_GETWORKAREA, 0, &saved, 0), SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0); }
+    ~WorkAreaGuard() { SystemParametersInfoA(SPI_SETWORKAREA, 0, &saved, 0); }
 };
 
-// Pixels of a screen rectangle.
-class Capture {
-public:
+// Pixels of a screen rectangle; CLR_INVALID outside it.
+struct Capture {
     Capture(int left, int top, int width, int height);
-    COLORREF at(int x, int y) const;  // relative to the rectangle, CLR_INVALID outside
-    int width() const { return width_; }
-    int height() const { return height_; }
-
-private:
-    int width_, height_;
-    std::vector<COLORREF> pixels_;
+    COLORREF at(int x, int y) const { return x < 0 || y < 0 || x >= w || y >= h ? CLR_INVALID : pixels[(size_t)y * w + x]; }
+    int width() const { return w; }
+    int height() const { return h; }
+    int w, h;
+    std::vector<COLORREF> pixels;
 };
 
 // The folder of the test programs, the recorder among them.

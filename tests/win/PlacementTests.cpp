@@ -63,7 +63,8 @@ TEST_SUITE("placement")
         REQUIRE(start(Section("Window") + Key("Left", "140") + Key("Top", "120") + Notepads(3)));
         CHECK(WindowRect(bar()).left == 140);
         CHECK(WindowRect(bar()).top == 120);
-        BarRect w = WorkArea();
+        BarRect w;
+        GetWorkArea(&w);
         RECT r = WindowRect(bar());
         MoveWindow(bar(), w.right - (r.right - r.left) + 30, w.bottom - (r.bottom - r.top) - 9, r.right - r.left,
                    r.bottom - r.top, TRUE);
