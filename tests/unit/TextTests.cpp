@@ -1,6 +1,6 @@
-// Text helpers: cutting to a buffer, comparing, reading and writing integers,
-// path pieces and the configuration path of the command line. Buffers are
-// heap blocks of their exact size, so the sanitizer reports any write past.
+// Text helpers: reading and writing integers, display names and the
+// configuration path of the command line. Buffers are heap blocks of their
+// exact size, so the sanitizer reports any write past them.
 #include <doctest.h>
 
 #include <climits>
@@ -10,23 +10,6 @@
 #include "core/Text.h"
 
 TEST_SUITE("Text") {
-
-TEST_CASE("TextAppend and TextCopyN cut to the buffer and always terminate")
-{
-    struct Row { size_t size; const char *start, *src, *expected; } rows[] = {
-        {6, "", "hello", "hello"}, {5, "", "hello", "hell"}, {1, "", "x", ""}, {8, "ab", "cdefgh", "abcdefg"},
-        {4, "abc", "d", "abc"},
-    };
-    for (const Row& r : rows) {
-        std::vector<char> b(r.size);
-        TextCopy(b.data(), b.size(), r.start);
-        CHECK(TextAppend(b.data(), b.size(), r.src) == std::string(r.expected).size());
-        CHECK(std::string(b.data()) == r.expected);
-    }
-    std::vector<char> b(4);
-    CHECK(TextCopyN(b.data(), b.size(), "abcdef", 2) == 2);
-    CHECK(std::string(b.data()) == "ab");
-}
 
 TEST_CASE("ParseInt reads a sign after blanks and stops at the first other character")
 {
@@ -50,26 +33,6 @@ TEST_CASE("FormatInt writes plain decimal or nothing")
     char section[16];
     FormatButtonSection(section, sizeof section, 24);
     CHECK(std::string(section) == "Button24");
-}
-
-TEST_CASE("path pieces")
-{
-    struct Row { const char* path; int lastSeparator; const char* name; } rows[] = {
-        {"C:\\a\\b.exe", 4, "b.exe"}, {"plain.exe", -1, "plain.exe"}, {"C:/a/b.exe", 4, "C:/a/b.exe"},
-        {"C:\\a/b\\", 6, ""},
-    };
-    for (const Row& r : rows) {
-        CHECK(LastSeparator(r.path) == r.lastSeparator);
-        CHECK(std::string(NamePart(r.path)) == r.name);
-    }
-    CHECK(SameFileName("C:\\X\\NOTEPAD.EXE", "notepad.exe"));  // letters in any case, after a backslash only
-    CHECK_FALSE(SameFileName("C:/X/notepad.exe", "notepad.exe"));
-    struct Explorer { const char* path; bool is; } explorers[] = {
-        {"C:\\WINDOWS\\EXPLORER.EXE", true}, {"explorer.exe", true}, {"xplorer.exe", false},
-        {"C:\\explorer.exe.lnk", false}, {"C:\\iexplore.exe", false},
-    };
-    for (const Explorer& e : explorers)
-        CHECK(IsExplorerPath(e.path) == e.is);
 }
 
 TEST_CASE("a display name is used only when it keeps the program's extension and fits")
