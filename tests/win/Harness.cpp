@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 
 namespace qv {
 
@@ -22,28 +23,16 @@ TempDir::TempDir()
 TempDir::~TempDir()
 {
     std::string from = path_ + '\0';  // a list of names, ended by an empty one
-    SHFILEOPSTRUCTA remove = {nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI};
+    SHFILEOPSTRUCTA remove = {nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI, FALSE, nullptr, nullptr};
     SHFileOperationA(&remove);
 }
 
-void WriteFile(const std::string& path, const std::string& content)
-{
-    if (FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(content.data(), 1, content.size(), f);
-        std::fclose(f);
-    }
-}
+void WriteFile(const std::string& path, const std::string& content) { std::ofstream(path, std::ios::binary) << content; }
 
 std::string ReadFile(const std::string& path)
 {
-    std::string content;
-    if (FILE* f = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
-            content.append(buffer, n);
-        std::fclose(f);
-    }
-    return content;
+    std::ifstream f(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -71,20 +60,15 @@ BoxWatcher::~BoxWatcher()
     DeleteCriticalSection(&lock_);
 }
 
-std::vector<SeenBox> BoxWatcher::seen() const
-{
-    EnterCriticalSection(&lock_);
-    std::vector<SeenBox> copy = seen_;
-    LeaveCriticalSection(&lock_);
-    return copy;
-}
+struct Locked {
+    CRITICAL_SECTION* lock;
+    explicit Locked(CRITICAL_SECTION* l) : lock(l) { EnterCriticalSection(lock); }
+    ~Locked() { LeaveCriticalSection(lock); }
+};
 
-void BoxWatcher::clear()
-{
-    EnterCriticalSection(&lock_);
-    seen_.clear();
-    LeaveCriticalSection(&lock_);
-}
+std::vector<SeenBox> BoxWatcher::seen() const { Locked held(&lock_); return seen_; }
+
+void BoxWatcher::clear() { Locked held(&lock_); seen_.clear(); }
 
 bool BoxWatcher::waitFor(size_t count, int milliseconds) const
 {
@@ -122,9 +106,8 @@ DWORD WINAPI BoxWatcher::Run(void* self)
                 GetWindowTextA(dialog, caption, sizeof caption);
                 std::string texts;
                 EnumChildWindows(dialog, CollectText, reinterpret_cast<LPARAM>(&texts));
-                EnterCriticalSection(&watcher->lock_);
+                Locked held(&watcher->lock_);
                 watcher->seen_.push_back({caption, texts.empty() ? texts : texts.substr(1)});
-                LeaveCriticalSection(&watcher->lock_);
             }
             // Answered again while it stays: an early answer can be lost while the box is built.
             const int answer = watcher->answer_;

@@ -46,7 +46,7 @@ public:
     void setAnswer(int answer) { InterlockedExchange(&answer_, answer); }
     std::vector<SeenBox> seen() const;
     void clear();
-    bool waitFor(size_t count, int milliseconds = 10000) const;  // handles this thread's messages meanwhile
+    bool waitFor(size_t count, int milliseconds = 30000) const;  // handles this thread's messages meanwhile
 
 private:
     static DWORD WINAPI Run(void* self);
@@ -67,7 +67,7 @@ struct FakeHelp {
 // Handles this thread's messages for about the given time, or until done() holds.
 void Pump(int milliseconds = 50);
 template <class F>
-bool PumpUntil(F done, int milliseconds = 10000)
+bool PumpUntil(F done, int milliseconds = 30000)
 {
     for (DWORD start = GetTickCount(); !done(); Pump(10))
         if ((int)(GetTickCount() - start) > milliseconds)
@@ -107,7 +107,7 @@ std::string RecorderPath();
 void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame);
 
 // Reads the record the recorder left (key=value lines); waits for it.
-std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds = 10000);
+std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds = 60000);
 
 }  // namespace qv
 
