@@ -51,6 +51,15 @@ TEST_CASE("a display name is used only when it keeps the program's extension and
     }
 }
 
+TEST_CASE("IsExplorerPath looks at the last twelve characters in any case")
+{
+    struct Row { const char* path; bool is; } rows[] = {
+        {"C:\\WINDOWS\\EXPLORER.EXE", true}, {"explorer.exe", true}, {"xplorer.exe", false}, {"C:\\explorer.exe.lnk", false},
+    };
+    for (const Row& r : rows)
+        CHECK(IsExplorerPath(r.path) == r.is);
+}
+
 TEST_CASE("TakeConfigPath skips blanks and takes the rest verbatim")
 {
     struct Row { std::string line; bool taken; std::string path; } rows[] = {

@@ -18,11 +18,16 @@ TEST_SUITE("placement")
         for (int count : {0, 1, 24}) {
             CAPTURE(count);
             ResetLauncher();
-            REQUIRE(start(Notepads(count)));
+            REQUIRE(start(Section("Window") + Key("Position", "Fixed") + Notepads(count)));
+            if (count == 1)
+                DeleteButton(0);  // emptied, the bar keeps the width of an empty one
             RECT client, frame = WindowRect(bar());
             GetClientRect(bar(), &client);
             CHECK(client.bottom == GetSystemMetrics(SM_CYICON) + 6);
-            if (count == 0)
+            BarRect work;
+            GetWorkArea(&work);
+            CHECK(frame.right == work.right);  // a narrow bar still ends at the right edge
+            if (count < 2)
                 CHECK(frame.right - frame.left == GetSystemMetrics(SM_CXMIN));
             else if (count == 24)
                 CHECK(client.right == BarClientWidth(24, GetSystemMetrics(SM_CXICON) + 6));
