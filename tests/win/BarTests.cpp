@@ -1,389 +1,173 @@
 // The running bar as the user meets it: its system menu, a button's popup
-// menu, deleting a button, help, the About box, closing and shutting down,
-// and the hand-over to the editor, all through real windows and messages.
+// menu, deleting a button, help, the About box, closing, shutting down and
+// the hand-over to the editor, through real windows and messages.
 #include "Fixture.h"
-
-#include <cstring>
 
 using namespace qv;
 
 namespace {
 
-std::string MenuText(HMENU menu, int position)
-{
-    char text[300] = "";
-    GetMenuStringA(menu, (UINT)position, text, sizeof text, MF_BYPOSITION);
-    return text;
-}
+// What a popup menu held while it was open: read when its loop first goes
+// idle, then a key is typed into it (or it is dismissed).
+std::vector<std::string> popupTexts;
+WPARAM popupKey;
+WNDPROC barProc;
 
-// What the popup menu held while it was open, read from inside its loop.
-struct PopupSeen {
-    std::vector<std::string> texts;
-    std::vector<UINT> ids;
-    std::vector<UINT> states;
-    WPARAM key = 0;  // a mnemonic to type into the menu, or 0 to dismiss it
-    bool fired = false;
-};
-PopupSeen* popupSeen;
-
-void CALLBACK ReadPopup(HWND, UINT, UINT_PTR timer, DWORD)
+LRESULT CALLBACK WatchPopup(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    KillTimer(nullptr, timer);
-    PopupSeen* seen = popupSeen;
-    seen->fired = true;
-    if (PopupMenu != nullptr) {
+    if (message == WM_ENTERIDLE && wParam == MSGF_MENU && PopupMenu != nullptr && popupTexts.empty()) {
         for (int i = 0; i < GetMenuItemCount(PopupMenu); ++i) {
-            seen->texts.push_back(MenuText(PopupMenu, i));
-            seen->ids.push_back(GetMenuItemID(PopupMenu, i));
-            seen->states.push_back(GetMenuState(PopupMenu, (UINT)i, MF_BYPOSITION));
+            char text[300] = "";
+            GetMenuStringA(PopupMenu, (UINT)i, text, sizeof text, MF_BYPOSITION);
+            popupTexts.push_back(text + std::string(GetMenuState(PopupMenu, (UINT)i, MF_BYPOSITION) ? "(state)" : ""));
         }
+        if (popupKey != 0)
+            PostMessageA(window, WM_CHAR, popupKey, 0);
+        else
+            EndMenu();
     }
-    if (seen->key != 0)
-        PostMessageA(BarState.BarWindow, WM_CHAR, seen->key, 0);
-    else
-        EndMenu();
+    return CallWindowProcA(barProc, window, message, wParam, lParam);
 }
 
-// A right-button release over window, as the bar hears it; reads the popup
-// menu while it is open, then types key into it or dismisses it.
-PopupSeen RightClick(HWND window, WPARAM key = 0)
+// A mouse message over window as the bar hears it; returns the popup menu's items.
+std::vector<std::string> Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP)
 {
-    PopupSeen seen;
-    seen.key = key;
-    popupSeen = &seen;
-    UINT_PTR timer = SetTimer(nullptr, 0, 150, ReadPopup);
-    SendMessageA(BarState.BarWindow, WM_SETCURSOR, (WPARAM)window, MAKELPARAM(HTCLIENT, WM_RBUTTONUP));
-    if (!seen.fired)
-        KillTimer(nullptr, timer);
-    Pump(50);
-    popupSeen = nullptr;
-    return seen;
+    popupTexts.clear();
+    popupKey = key;
+    barProc = (WNDPROC)SetWindowLongPtrA(BarState.BarWindow, GWLP_WNDPROC, (LONG_PTR)WatchPopup);
+    SendMessageA(BarState.BarWindow, WM_SETCURSOR, (WPARAM)window, MAKELPARAM(HTCLIENT, mouse));
+    SetWindowLongPtrA(BarState.BarWindow, GWLP_WNDPROC, (LONG_PTR)barProc);
+    return popupTexts;
 }
 
-int ClientWidth(HWND window)
-{
-    RECT r;
-    GetClientRect(window, &r);
-    return r.right - r.left;
-}
+void Delete(int slot) { PopupSlot = slot, SendMessageA(BarState.BarWindow, WM_COMMAND, IDM_DELETE, 0); }
 
 }  // namespace
 
 TEST_SUITE("bar")
 {
-    TEST_CASE_FIXTURE(BarFixture, "the system menu gains its five items after a separator")
+    TEST_CASE_FIXTURE(BarFixture, "the system menu gains five items after a separator; About says who we are")
     {
-        bool onTop = false;
-        SUBCASE("on a floating bar") { onTop = false; }
-        SUBCASE("on a bar that stays on top") { onTop = true; }
-        REQUIRE(start(Section("Window") + Key("AlwaysOnTop", onTop ? "True" : "False") +
-                      Section("Button1") + Key("FileName", Notepad)));
+        REQUIRE(start(Buttons(Notepad, {""})));
         HMENU menu = GetSystemMenu(bar(), FALSE);
-        REQUIRE(menu != nullptr);
-        const int count = GetMenuItemCount(menu);
-        REQUIRE(count >= 6);
-        const int first = count - 6;
+        const int first = GetMenuItemCount(menu) - 6;
         CHECK((GetMenuState(menu, (UINT)first, MF_BYPOSITION) & MF_SEPARATOR) != 0);
-        const char* texts[5] = {"Always on &top", "Con&figure ...", "Sa&ve settings now", "&Help", "&About Quenvolet"};
-        const UINT ids[5] = {IDM_ALWAYSONTOP, IDM_CONFIGURE, IDM_SAVESETTINGS, IDM_HELP, IDM_ABOUT};
+        struct Item { const char* text; UINT id; } items[5] = {{"Always on &top", IDM_ALWAYSONTOP},
+            {"Con&figure ...", IDM_CONFIGURE}, {"Sa&ve settings now", IDM_SAVESETTINGS}, {"&Help", IDM_HELP}, {"&About Quenvolet", IDM_ABOUT}};
         for (int i = 0; i < 5; ++i) {
-            CAPTURE(i);
-            CHECK(MenuText(menu, first + 1 + i) == texts[i]);
-            CHECK(GetMenuItemID(menu, first + 1 + i) == ids[i]);
-            UINT state = GetMenuState(menu, (UINT)(first + 1 + i), MF_BYPOSITION);
-            CHECK((state & (MF_GRAYED | MF_DISABLED | MF_SEPARATOR)) == 0);
-            CHECK(((state & MF_CHECKED) != 0) == (i == 0 && onTop));
+            char text[100] = "";
+            GetMenuStringA(menu, (UINT)(first + 1 + i), text, sizeof text, MF_BYPOSITION);
+            CHECK(std::string(text) == items[i].text);
+            CHECK(GetMenuItemID(menu, first + 1 + i) == items[i].id);
         }
-        for (UINT command : {SC_RESTORE, SC_MINIMIZE, SC_MAXIMIZE}) {
-            CAPTURE(command);
+        for (UINT command : {SC_RESTORE, SC_MINIMIZE, SC_MAXIMIZE})
             CHECK((GetMenuState(menu, command, MF_BYCOMMAND) & MF_GRAYED) != 0);
-        }
-        CHECK((GetMenuState(menu, SC_MOVE, MF_BYCOMMAND) & MF_GRAYED) == 0);
-
-        // The check mark follows the bar when it is toggled.
-        SendMessageA(bar(), WM_SYSCOMMAND, IDM_ALWAYSONTOP, 0);
-        CHECK(((GetMenuState(menu, IDM_ALWAYSONTOP, MF_BYCOMMAND) & MF_CHECKED) != 0) == !onTop);
-        CHECK(((GetWindowLongA(bar(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) == !onTop);
     }
 
-    TEST_CASE_FIXTURE(BarFixture, "buttons are found by their windows and ids")
+    TEST_CASE_FIXTURE(BarFixture, "a right click on a button opens its menu, whose Run starts that button")
     {
         REQUIRE(start(ThreeButtons(RecorderPath())));
-        REQUIRE(ButtonCount == 3);
-        for (int s = 0; s < 3; ++s) {
-            CAPTURE(s);
-            HWND window = GetDlgItem(bar(), FIRST_BUTTON_ID + s);
-            CHECK(window == slot(s)->ButtonWindow);
-            CHECK(FindButtonSlot(window) == s);
-            CHECK(IsButtonId(FIRST_BUTTON_ID + s));
-        }
-        CHECK_FALSE(IsButtonId(FIRST_BUTTON_ID - 1));
-        CHECK_FALSE(IsButtonId(FIRST_BUTTON_ID + 3));
-        CHECK(FindButtonSlot(bar()) == -1);
-        CHECK(FindButtonSlot(nullptr) == -1);
-    }
-
-    TEST_CASE_FIXTURE(BarFixture, "a right click on a button opens its popup menu")
-    {
-        REQUIRE(start(ThreeButtons(RecorderPath())));
-        PopupSeen seen = RightClick(slot(1)->ButtonWindow);
-        REQUIRE(seen.fired);
-        CHECK(seen.texts == std::vector<std::string>{"&Run recorder.exe", "&Delete", "&Properties"});
-        CHECK(seen.ids == std::vector<UINT>{IDM_RUN, IDM_DELETE, IDM_PROPERTIES});
-        for (UINT state : seen.states)
-            CHECK((state & (MF_GRAYED | MF_DISABLED | MF_CHECKED)) == 0);
-        CHECK(PopupSlot == 1);
+        CHECK(Click(slot(1)->ButtonWindow) == std::vector<std::string>{"&Run recorder.exe", "&Delete", "&Properties"});
         CHECK(PopupMenu == nullptr);  // destroyed when it closed
-
-        SUBCASE("and opens again the next time")
-        {
-            PopupSeen again = RightClick(slot(2)->ButtonWindow);
-            CHECK(again.texts.size() == 3);
-            CHECK(PopupSlot == 2);
-        }
-        SUBCASE("but not over the bar itself")
-        {
-            PopupSeen none = RightClick(bar());
-            CHECK(none.texts.empty());
-            CHECK(PopupSlot == 1);
-        }
-        SUBCASE("nor for other mouse messages")
-        {
-            PopupSeen seenLeft;
-            popupSeen = &seenLeft;
-            UINT_PTR timer = SetTimer(nullptr, 0, 150, ReadPopup);
-            SendMessageA(bar(), WM_SETCURSOR, (WPARAM)slot(0)->ButtonWindow, MAKELPARAM(HTCLIENT, WM_LBUTTONUP));
-            SendMessageA(bar(), WM_SETCURSOR, (WPARAM)slot(0)->ButtonWindow, MAKELPARAM(HTCAPTION, WM_RBUTTONUP));
-            KillTimer(nullptr, timer);
-            popupSeen = nullptr;
-            CHECK(PopupSlot == 1);
-        }
-        SUBCASE("whose Run item starts that button")
-        {
-            std::string record = RecordInto(*this, "run.rec");
-            PopupSeen run = RightClick(slot(2)->ButtonWindow, 'r');
-            CHECK(run.texts.size() == 3);
-            auto r = WaitForRecord(record);
-            REQUIRE_FALSE(r.empty());
-            CHECK(r["cmdline"] == RecorderPath() + " third");
-        }
+        CHECK(Click(bar()).empty());
+        CHECK(Click(slot(1)->ButtonWindow, 0, WM_LBUTTONUP).empty());
+        std::string record = RecordInto(*this, "run.rec");
+        CHECK(Click(slot(2)->ButtonWindow, 'r').size() == 3);
+        CHECK(WaitForRecord(record)["cmdline"] == RecorderPath() + " third");
     }
 
-    TEST_CASE_FIXTURE(BarFixture, "the Run item names the program as its path ends")
-    {
-        RegisterRecorderDocuments();
-        // A program path without a backslash is named whole.
-        REQUIRE(start(ThreeButtons(RecorderPath())));
-        TextCopy(slot(0)->ProgramPath, sizeof slot(0)->ProgramPath, "plain.exe");
-        CHECK(RightClick(slot(0)->ButtonWindow).texts.at(0) == "&Run plain.exe");
-        TextCopy(slot(0)->ProgramPath, sizeof slot(0)->ProgramPath, "C:\\A&B\\Tom&Jerry.exe");
-        CHECK(RightClick(slot(0)->ButtonWindow).texts.at(0) == "&Run Tom&Jerry.exe");
-    }
-
-    TEST_CASE_FIXTURE(BarFixture, "deleting a button asks first")
+    TEST_CASE_FIXTURE(BarFixture, "deleting a button asks first, and is saved only by a save")
     {
         REQUIRE(start(ThreeButtons(RecorderPath())));
         const std::string before = ReadFile(ini);
-        const int wide = ClientWidth(bar());
-        CHECK(wide == BarClientWidth(3, BarState.CellWidth));
-
-        SUBCASE("and Cancel changes nothing")
-        {
-            boxes.setAnswer(IDCANCEL);
-            PopupSlot = 1;
-            SendMessageA(bar(), WM_COMMAND, IDM_DELETE, 0);
-            REQUIRE(boxes.seen().size() == 1);
-            CHECK(boxes.seen()[0].caption == "Quenvolet");
-            CHECK(boxes.seen()[0].text == "Delete button?");
-            CHECK(ButtonCount == 3);
-            CHECK(std::string(slot(1)->Parameters) == "second");
-            CHECK_FALSE(BarState.UnsavedChanges);
-            CHECK(ClientWidth(bar()) == wide);
-        }
-        SUBCASE("and OK on the middle one of three keeps the others in order")
-        {
-            HWND third = slot(2)->ButtonWindow;
-            PopupSlot = 1;
-            SendMessageA(bar(), WM_COMMAND, IDM_DELETE, 0);
-            REQUIRE(boxes.seen().size() == 1);
-            REQUIRE(ButtonCount == 2);
-            CHECK(std::string(slot(0)->Parameters) == "first");
-            CHECK(std::string(slot(1)->Parameters) == "third");
-            CHECK(ButtonTable[2] == nullptr);
-            CHECK(GetDlgCtrlID(slot(0)->ButtonWindow) == FIRST_BUTTON_ID);
-            CHECK(GetDlgCtrlID(slot(1)->ButtonWindow) == FIRST_BUTTON_ID + 1);
-            CHECK_FALSE(IsWindow(third));  // the last window goes
-            CHECK(GetDlgItem(bar(), FIRST_BUTTON_ID + 2) == nullptr);
-            CHECK(BarState.UnsavedChanges);
-            int width, height;
-            ComputeBarSize(&width, &height);
-            RECT frame = WindowRect(bar());
-            CHECK(frame.right - frame.left == width);
-            CHECK(ClientWidth(bar()) < wide);
-            CHECK(ReadFile(ini) == before);  // written only when saved
-
-            // The window of slot 1 now runs the former third button.
-            std::string record = RecordInto(*this, "after.rec");
-            SendMessageA(slot(1)->ButtonWindow, BM_CLICK, 0, 0);
-            auto r = WaitForRecord(record);
-            CHECK(r["cmdline"] == RecorderPath() + " third");
-
-            SaveSettings();
-            auto saved = file();
-            CHECK(FindSection(saved, "Button3") == nullptr);
-            REQUIRE(FindSection(saved, "Button2") != nullptr);
-            CHECK(*FindSection(saved, "Button2")->find("Parameters") == "third");
-        }
-        SUBCASE("and deleting every button leaves an empty bar")
-        {
-            for (int n = 0; n < 3; ++n) {
-                PopupSlot = ButtonCount - 1;
-                SendMessageA(bar(), WM_COMMAND, IDM_DELETE, 0);
-            }
-            CHECK(boxes.seen().size() == 3);
-            CHECK(ButtonCount == 0);
-            CHECK(GetDlgItem(bar(), FIRST_BUTTON_ID) == nullptr);
-            CHECK(ClientWidth(bar()) <= wide);
-            UpdateWindow(bar());
-            SaveSettings();
-            auto saved = file();
-            CHECK(FindSection(saved, "Button1") == nullptr);
-        }
+        boxes.setAnswer(IDCANCEL);
+        Delete(1);
+        REQUIRE(boxes.seen().size() == 1);
+        CHECK((boxes.seen()[0].caption + "|" + boxes.seen()[0].text) == "Quenvolet|Delete button?");
+        CHECK(ButtonCount == 3);
+        boxes.setAnswer(IDOK);
+        HWND third = slot(2)->ButtonWindow;
+        Delete(1);
+        REQUIRE(ButtonCount == 2);
+        CHECK(std::string(slot(1)->Parameters) == "third");
+        CHECK_FALSE(IsWindow(third));  // the last window goes, the others keep their ids
+        CHECK(GetDlgItem(bar(), FIRST_BUTTON_ID + 1) == slot(1)->ButtonWindow);
+        CHECK(ReadFile(ini) == before);
+        std::string record = RecordInto(*this, "after.rec");
+        SendMessageA(slot(1)->ButtonWindow, BM_CLICK, 0, 0);
+        CHECK(WaitForRecord(record)["cmdline"] == RecorderPath() + " third");
+        SendMessageA(bar(), WM_SYSCOMMAND, IDM_SAVESETTINGS, 0);
+        CHECK(Profile(ini, "Button2", "Parameters") == "third");
+        CHECK(Profile(ini, "Button3", "FileName") == "<absent>");
     }
 
-    TEST_CASE_FIXTURE(BarFixture, "help opens on an empty bar and closes with it")
+    TEST_CASE_FIXTURE(BarFixture, "help opens on an empty bar and is quit with it, and only then")
     {
         FakeHelp help;
         BesideProgram hlp("Quenvolt.hlp", true);  // WinHelp is asked only for a file that is there
-        SUBCASE("a bar without buttons opens the contents at once and quits help on closing")
-        {
-            REQUIRE(start(Section("Window") + Key("Title", "Empty")));
-            auto calls = help.calls();
-            REQUIRE(calls.size() == 1);
-            CHECK(calls[0].first == HELP_CONTENTS);
-            CHECK(calls[0].second == "Quenvolt.hlp");
-            CHECK(HelpOpen);
+        for (const std::string& buttons : {std::string(), Buttons(Notepad, {""})}) {
+            ResetLauncher();
+            REQUIRE(start(buttons));
             SendMessageA(bar(), WM_CLOSE, 0, 0);
-            calls = help.calls();
-            REQUIRE(calls.size() == 2);
-            CHECK(calls[1].first == HELP_QUIT);
-            CHECK_FALSE(HelpOpen);
         }
-        SUBCASE("a bar with buttons sends no help call unless asked")
-        {
-            REQUIRE(start(Section("Button1") + Key("FileName", Notepad)));
-            CHECK(help.calls().empty());
-            SendMessageA(bar(), WM_HELP, 0, 0);
-            SendMessageA(bar(), WM_SYSCOMMAND, IDM_HELP, 0);
-            auto calls = help.calls();
-            REQUIRE(calls.size() == 2);
-            CHECK(calls[0].first == HELP_CONTENTS);
-            CHECK(calls[1].first == HELP_CONTENTS);
-            SendMessageA(bar(), WM_CLOSE, 0, 0);
-            calls = help.calls();
-            REQUIRE(calls.size() == 3);
-            CHECK(calls[2].first == HELP_QUIT);
-        }
-        SUBCASE("closing a bar whose help never opened sends nothing")
-        {
-            REQUIRE(start(Section("Button1") + Key("FileName", Notepad)));
-            SendMessageA(bar(), WM_CLOSE, 0, 0);
-            CHECK(help.calls().empty());
-        }
+        using Calls = std::vector<std::pair<unsigned, std::string>>;
+        CHECK(help.calls() == Calls{{HELP_CONTENTS, "Quenvolt.hlp"}, {HELP_QUIT, "Quenvolt.hlp"}});
+        ResetLauncher();
+        REQUIRE(start(Buttons(Notepad, {""})));
+        SendMessageA(bar(), WM_HELP, 0, 0);
+        SendMessageA(bar(), WM_SYSCOMMAND, IDM_HELP, 0);
+        CHECK(help.calls().size() == 4);
     }
 
-    TEST_CASE_FIXTURE(BarFixture, "the About box shows who we are and closes with OK")
+    TEST_CASE_FIXTURE(BarFixture, "the About box says who we are")
     {
-        REQUIRE(start(Section("Button1") + Key("FileName", Notepad)));
+        REQUIRE(start(Buttons(Notepad, {""})));
         SendMessageA(bar(), WM_SYSCOMMAND, IDM_ABOUT, 0);  // returns once the box is answered
         REQUIRE(boxes.seen().size() == 1);
         CHECK(boxes.seen()[0].caption == "About Quenvolet");
-        const std::string text = boxes.seen()[0].text;
-        CAPTURE(text);
-        CHECK(text.rfind("Quenvolet|Application Launcher|Version 4.0 (32 bit edition)|", 0) == 0);
-        CHECK(IsWindow(bar()));
+        CHECK(boxes.seen()[0].text.rfind("Quenvolet|Application Launcher|Version 4.0 (32 bit edition)|", 0) == 0);
     }
 
-    TEST_CASE_FIXTURE(BarFixture, "closing saves everything and frees the bar")
-    {
-        REQUIRE(start(Section("Window") + Key("Title", "Closing") + ThreeButtons(RecorderPath())));
-        PopupSlot = 0;
-        SendMessageA(bar(), WM_COMMAND, IDM_DELETE, 0);
-        REQUIRE(ButtonCount == 2);
-        HWND window = bar();
-        SendMessageA(window, WM_CLOSE, 0, 0);
-        CHECK_FALSE(IsWindow(window));
-        for (int s = 0; s < 2; ++s)
-            CHECK(ButtonTable[s] == nullptr);
-        CHECK(SeparatorPen == nullptr);
-        auto saved = file();
-        REQUIRE(FindSection(saved, "Window") != nullptr);
-        CHECK(FindSection(saved, "Window")->find("Left") != nullptr);
-        CHECK(*FindSection(saved, "Window")->find("AlwaysOnTop") == "False");
-        CHECK(*FindSection(saved, "Button1")->find("Parameters") == "second");
-        CHECK(FindSection(saved, "Button3") == nullptr);
-        ButtonCount = 0;  // the records are gone with the window
-    }
-
-    TEST_CASE_FIXTURE(BarFixture, "shutting Windows down saves, a cancelled shut-down does not")
+    TEST_CASE_FIXTURE(BarFixture, "closing from the system menu saves; a cancelled shut-down does not, a real one does")
     {
         REQUIRE(start(ThreeButtons(RecorderPath())));
-        PopupSlot = 2;
-        SendMessageA(bar(), WM_COMMAND, IDM_DELETE, 0);
-        REQUIRE(BarState.UnsavedChanges);
+        Delete(2);
         const std::string before = ReadFile(ini);
         SendMessageA(bar(), WM_ENDSESSION, FALSE, 0);
         CHECK(ReadFile(ini) == before);
         SendMessageA(bar(), WM_ENDSESSION, TRUE, 0);
-        CHECK(FindSection(file(), "Button3") == nullptr);
-        CHECK(FindSection(file(), "Window") != nullptr);
-        CHECK(IsWindow(bar()));  // nothing else happens
-        CHECK(ButtonCount == 2);
+        CHECK(Profile(ini, "Button3", "FileName") == "<absent>");
+        CHECK(IsWindow(bar()));
+        Delete(0);
+        HWND window = bar();
+        SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        CHECK_FALSE(IsWindow(window));
+        CHECK(Profile(ini, "Button1", "Parameters") == "second");
+        CHECK(Profile(ini, "Button2", "FileName") == "<absent>");
     }
 
     TEST_CASE_FIXTURE(BarFixture, "the editor is handed the file, the launcher and the button")
     {
         REQUIRE(start(ThreeButtons(RecorderPath())));
-        SUBCASE("without an editor to find, the user is told and the bar stays")
-        {
-            SendMessageA(bar(), WM_SYSCOMMAND, IDM_CONFIGURE, 0);
-            PopupSlot = 1;
-            SendMessageA(bar(), WM_COMMAND, IDM_PROPERTIES, 0);
-            auto seen = boxes.seen();
-            REQUIRE(seen.size() == 2);
-            for (auto& box : seen) {
-                CHECK(box.caption == "Configure Quenvolet problem");
-                CHECK(box.text == "Could not locate \"QVconfig.exe\"");
-            }
-            CHECK(IsWindow(bar()));
-        }
-        SUBCASE("with an editor in the current directory, unsaved changes are written first")
-        {
-            TempDir editorDir;
-            std::string editor = editorDir.file("QVconfig.exe");
-            REQUIRE(CopyFileA(RecorderPath().c_str(), editor.c_str(), FALSE));
-            CurrentDirectory here(editorDir.path());
-            std::string record = RecordInto(*this, "editor.rec");
-            PopupSlot = 0;
-            SendMessageA(bar(), WM_COMMAND, IDM_DELETE, 0);
-            REQUIRE(ButtonCount == 2);
-            HWND window = bar();
-            PopupSlot = 1;
-            SendMessageA(window, WM_COMMAND, IDM_PROPERTIES, 0);
-            auto r = WaitForRecord(record);
-            REQUIRE_FALSE(r.empty());
-            char self[MAX_PATH];
-            GetModuleFileNameA(nullptr, self, sizeof self);
-            CHECK(lstrcmpiA(r["cmdline"].c_str(), (editor + " \"" + ini + "\" \"" + self + "\" 1").c_str()) == 0);
-            CHECK(FindSection(file(), "Button3") == nullptr);
-            CHECK(*FindSection(file(), "Button1")->find("Parameters") == "second");
-            CHECK_FALSE(IsWindow(window));  // the bar makes way for the editor
-            // Only the delete confirmation was asked; the hand-over itself is silent.
-            auto seen = boxes.seen();
-            CHECK(seen.size() == 1);
-            for (auto& box : seen)
-                CHECK(box.text == "Delete button?");
-            Pump(300);  // let the copy of the editor end before its folder goes
-        }
+        SendMessageA(bar(), WM_SYSCOMMAND, IDM_CONFIGURE, 0);
+        REQUIRE(boxes.seen().size() == 1);
+        CHECK((boxes.seen()[0].caption + "|" + boxes.seen()[0].text) == "Configure Quenvolet problem|Could not locate \"QVconfig.exe\"");
+        CHECK(IsWindow(bar()));
+
+        TempDir editorDir;
+        const std::string editor = editorDir.file("QVconfig.exe");
+        REQUIRE(CopyFileA(RecorderPath().c_str(), editor.c_str(), FALSE));
+        CurrentDirectory here(editorDir.path());
+        std::string record = RecordInto(*this, "editor.rec");
+        Delete(0);
+        HWND window = bar();
+        SendMessageA(window, WM_COMMAND, IDM_PROPERTIES, 0);  // of the first button
+        char self[MAX_PATH];
+        GetModuleFileNameA(nullptr, self, sizeof self);
+        CHECK(lstrcmpiA(WaitForRecord(record)["cmdline"].c_str(), (editor + " \"" + ini + "\" \"" + self + "\" 0").c_str()) == 0);
+        CHECK(Profile(ini, "Button1", "Parameters") == "second");
+        CHECK_FALSE(IsWindow(window));  // the bar makes way for the editor
+        CHECK(boxes.seen().size() == 2);
+        PumpUntil([&] { return DeleteFileA(editor.c_str()) != 0; });  // the editor's copy has ended
     }
 }

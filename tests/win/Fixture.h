@@ -1,6 +1,5 @@
 // A bar of this process started on an INI file written by the test, with a
-// watcher answering the message boxes it shows, and a document type that
-// the system opens with the recorder.
+// watcher answering its message boxes, and the pieces of INI texts.
 #ifndef QUENVOLT_TESTS_FIXTURE_H
 #define QUENVOLT_TESTS_FIXTURE_H
 
@@ -15,12 +14,11 @@ void RegisterRecorderDocuments();
 
 struct BarFixture {
     TempDir dir;
-    std::string ini;
+    std::string ini = dir.file("Quenvolt.INI");
     BoxWatcher boxes;
 
-    BarFixture() : ini(dir.file("Quenvolt.INI")) { ResetLauncher(); }
+    BarFixture() { ResetLauncher(); }
     ~BarFixture() { ResetLauncher(); }
-
     // Writes the INI file and starts the bar on it.
     bool start(const std::string& content, int show = SW_SHOWNOACTIVATE)
     {
@@ -29,18 +27,10 @@ struct BarFixture {
     }
     HWND bar() const { return BarState.BarWindow; }
     LauncherButton* slot(int s) const { return ButtonTable[s]; }
-    std::vector<IniSection> file() const { return ReadIni(ini); }
 };
 
-// A line "FileName=<path>" and friends, for building INI texts.
-inline std::string Key(const std::string& key, const std::string& value)
-{
-    return key + "=" + value + "\r\n";
-}
-inline std::string Section(const std::string& name)
-{
-    return "[" + name + "]\r\n";
-}
+inline std::string Key(const std::string& key, const std::string& value) { return key + "=" + value + "\r\n"; }
+inline std::string Section(const std::string& name) { return "[" + name + "]\r\n"; }
 
 const char* const Notepad = "C:\\windows\\notepad.exe";
 
@@ -50,23 +40,25 @@ inline bool EndsWith(const std::string& path, const std::string& name)
     return path.size() >= name.size() && lstrcmpiA(path.c_str() + (path.size() - name.size()), name.c_str()) == 0;
 }
 
-// Three buttons of the recorder with the parameters first, second and third.
-inline std::string ThreeButtons(const std::string& recorder)
+// Buttons 1, 2... of one program, one for each parameters text.
+inline std::string Buttons(const std::string& program, const std::vector<std::string>& parameters)
 {
-    return Section("Button1") + Key("FileName", recorder) + Key("Parameters", "first") +
-           Section("Button2") + Key("FileName", recorder) + Key("Parameters", "second") +
-           Section("Button3") + Key("FileName", recorder) + Key("Parameters", "third");
+    std::string text;
+    for (size_t i = 0; i < parameters.size(); ++i)
+        text += Section("Button" + std::to_string(i + 1)) + Key("FileName", program) + Key("Parameters", parameters[i]);
+    return text;
 }
+
+inline std::string ThreeButtons(const std::string& recorder) { return Buttons(recorder, {"first", "second", "third"}); }
 
 // Points the recorder at a file of the fixture's folder.
 inline std::string RecordInto(const BarFixture& f, const char* name)
 {
-    std::string path = f.dir.file(name);
-    SetEnvironmentVariableA("QV_RECORD", path.c_str());
-    return path;
+    SetEnvironmentVariableA("QV_RECORD", f.dir.file(name).c_str());
+    return f.dir.file(name);
 }
 
-// Makes the current directory a folder for the time of a test.
+// Makes a folder the current directory for the time of a test.
 class CurrentDirectory {
 public:
     explicit CurrentDirectory(const std::string& path)

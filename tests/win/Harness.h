@@ -1,12 +1,11 @@
-// What the Windows tests share: temporary folders and files, a reader of INI
-// files, a watcher that answers message boxes, a stand-in WinHelp window,
-// starting and resetting the launcher in this process, and screen capture.
+// What the Windows tests share: temporary folders and files, profile values,
+// a watcher that answers message boxes, a stand-in WinHelp window, the
+// launcher started in this process, screen pixels and the recorder.
 #ifndef QUENVOLT_TESTS_HARNESS_H
 #define QUENVOLT_TESTS_HARNESS_H
 
 #include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "QUENVOLT.h"
@@ -29,110 +28,78 @@ void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
 
-// The content of an INI file as the profile functions see it: sections in
-// order (names as written), each with its keys and trimmed values in order.
-struct IniSection {
-    std::string name;
-    std::vector<std::pair<std::string, std::string>> keys;
-    const std::string* find(const std::string& key) const;
-};
-std::vector<IniSection> ReadIni(const std::string& path);
-const IniSection* FindSection(const std::vector<IniSection>& ini, const std::string& name);
-std::vector<std::string> SectionNames(const std::vector<IniSection>& ini);
-
-// A profile value read with the real GetPrivateProfileStringA.
+// A value of an INI file as the real profile functions read it, else the
+// fallback; with no key the section's keys, with no section the file's
+// sections, each list joined by "|".
 std::string Profile(const std::string& file, const char* section, const char* key, const char* fallback = "<absent>");
 
-// A message box (or any dialog) seen and answered by the watcher.
 struct SeenBox {
-    std::string caption;
-    std::string text;
+    std::string caption, text;  // text: the box's static texts joined by "|"
 };
 
-// Answers every dialog box that appears on the desktop from a thread of its
-// own, and keeps what it saw. The answer is a command id (IDOK, IDCANCEL...).
+// Answers every dialog box that appears with a command id (IDOK, IDCANCEL...)
+// from a thread of its own, and keeps what it saw.
 class BoxWatcher {
 public:
     explicit BoxWatcher(int answer = IDOK);
     ~BoxWatcher();
-    void setAnswer(int answer);
+    void setAnswer(int answer) { InterlockedExchange(&answer_, answer); }
     std::vector<SeenBox> seen() const;
     void clear();
-    // Waits (pumping this thread's messages) until count boxes were seen.
-    bool waitFor(size_t count, int milliseconds = 5000) const;
+    bool waitFor(size_t count, int milliseconds = 30000) const;  // handles this thread's messages meanwhile
 
 private:
     static DWORD WINAPI Run(void* self);
-    void poll();
     HANDLE thread_;
-    volatile LONG stop_;
-    volatile LONG answer_;
+    volatile LONG stop_, answer_;
     mutable CRITICAL_SECTION lock_;
     std::vector<SeenBox> seen_;
-    std::vector<HWND> answered_;
 };
 
-// A window of the class that WinHelp talks to; records the commands sent.
-class FakeHelp {
-public:
+// A window of the class WinHelp talks to; keeps the commands and files sent.
+struct FakeHelp {
     FakeHelp();
-    ~FakeHelp();
-    std::vector<std::pair<unsigned, std::string>> calls() const;  // command, help file
-    void clear();
-
-private:
-    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
-    HWND window_;
+    ~FakeHelp() { DestroyWindow(window); }
+    std::vector<std::pair<unsigned, std::string>> calls() const;
+    HWND window;
 };
 
-// Handles this thread's pending messages for about the given time.
+// Handles this thread's messages for about the given time, or until done() holds.
 void Pump(int milliseconds = 50);
-// Pumps until done() holds or the time is up; returns done().
 template <class F>
-bool PumpUntil(F done, int milliseconds = 5000)
+bool PumpUntil(F done, int milliseconds = 30000)
 {
-    DWORD start = GetTickCount();
-    while (!done()) {
+    for (DWORD start = GetTickCount(); !done(); Pump(10))
         if ((int)(GetTickCount() - start) > milliseconds)
             return done();
-        Pump(10);
-    }
     return true;
 }
 
-// The launcher in this process: its window class registered once, then a
-// bar created with the given command line (as WinMain gets it).
+// The launcher in this process: a bar created with a command line as WinMain
+// gets it, and forgotten again without saving.
 bool StartBar(const std::string& commandLine, int showCommand = SW_SHOWNORMAL);
-// Forgets the bar: destroys its window without saving and empties the table.
 void ResetLauncher();
 
 RECT WindowRect(HWND window);
-BarRect WorkArea();
-// Sets the work area (restored by the guard's end).
-class WorkAreaGuard {
-public:
-    explicit WorkAreaGuard(const RECT& area);
-    ~WorkAreaGuard();
 
-private:
-    RECT saved_;
+// Sets the work area until the guard ends.
+struct WorkAreaGuard {
+    RECT saved;
+    explicit WorkAreaGuard(RECT area) { SystemParametersInfoA(SPI_GETWORKAREA, 0, &saved, 0), SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0); }
+    ~WorkAreaGuard() { SystemParametersInfoA(SPI_SETWORKAREA, 0, &saved, 0); }
 };
 
-// Pixels of a screen rectangle, captured through the screen's device context.
-class Capture {
-public:
+// Pixels of a screen rectangle; CLR_INVALID outside it.
+struct Capture {
     Capture(int left, int top, int width, int height);
-    COLORREF at(int x, int y) const;  // relative to the rectangle
-    int width() const { return width_; }
-    int height() const { return height_; }
-    bool saveBmp(const std::string& path) const;
-
-private:
-    int width_, height_;
-    std::vector<unsigned> pixels_;  // 0x00RRGGBB, top row first
+    COLORREF at(int x, int y) const { return x < 0 || y < 0 || x >= w || y >= h ? CLR_INVALID : pixels[(size_t)y * w + x]; }
+    int width() const { return w; }
+    int height() const { return h; }
+    int w, h;
+    std::vector<COLORREF> pixels;
 };
 
-// The folder that holds the test programs (and the recorder).
+// The folder of the test programs, the recorder among them.
 std::string ProgramFolder();
 std::string RecorderPath();
 

@@ -1,8 +1,2 @@
-#define DOCTEST_CONFIG_IMPLEMENT
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
 #include <doctest.h>
-
-int main(int argc, char** argv)
-{
-    doctest::Context context(argc, argv);
-    return context.run();
-}
