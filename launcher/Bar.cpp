@@ -155,8 +155,11 @@ bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showComman
         return false;
     BarState.BarWindow = bar;
     DragAcceptFiles(bar, TRUE);
+    // The first WM_MOVE may come with the first showing: a bar starts where it was saved.
+    BarState.InSnapMove = true;
     ShowWindow(bar, showCommand);
     UpdateWindow(bar);
+    BarState.InSnapMove = false;
     return true;
 }
 
