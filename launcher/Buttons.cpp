@@ -42,21 +42,24 @@ static void EmptySlot(int slot)
     }
 }
 
-void ReportAddFailure(const char* name, int code)
+// A button that cannot be added: why, then the file's name, cut to 255 characters.
+static void ReportCannotAdd(const char* why, const char* name)
 {
     char text[256];
-    TextCopy(text, sizeof text,
-             code == -1 ? "Don't know how to handle shortcut:\n" : "No associated executable file found for file\n");
+    TextCopy(text, sizeof text, why);
     TextAppend(text, sizeof text, name);
     BarMessage(text, "Cannot add icon", MB_OK | MB_ICONWARNING);
 }
 
+void ReportAddFailure(const char* name, int code)
+{
+    ReportCannotAdd(code == -1 ? "Don't know how to handle shortcut:\n" : "No associated executable file found for file\n",
+                    name);
+}
+
 void ReportLongDocument(const char* name)
 {
-    char text[256];
-    TextCopy(text, sizeof text, "The document name is too long for a button:\n");
-    TextAppend(text, sizeof text, name);
-    BarMessage(text, "Cannot add icon", MB_OK | MB_ICONWARNING);
+    ReportCannotAdd("The document name is too long for a button:\n", name);
 }
 
 // Puts the shell's display name of the program in place of its name part,
