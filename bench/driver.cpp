@@ -110,7 +110,7 @@ static void Close(HWND window, PROCESS_INFORMATION& pi)
 
 static int MeasureStarts(int runs, FILE* csv, int count, char** cases)
 {
-    fprintf(csv, "case,run,start_ms,peak_working_set,private_bytes\n");
+    fprintf(csv, "case,run,start_ms,peak_working_set,private_bytes,pagefile_usage\n");
     for (int run = 0; run < runs; ++run) {
         for (int c = 0; c + 2 < count; c += 3) {
             PROCESS_INFORMATION pi;
@@ -129,8 +129,9 @@ static int MeasureStarts(int runs, FILE* csv, int count, char** cases)
                 fprintf(stderr, "%s: no painted window\n", cases[c]);
                 return 1;
             }
-            fprintf(csv, "%s,%d,%.3f,%llu,%llu\n", cases[c], run, Milliseconds(t1 - t0),
-                    (unsigned long long)memory.PeakWorkingSetSize, (unsigned long long)memory.PrivateUsage);
+            fprintf(csv, "%s,%d,%.3f,%llu,%llu,%llu\n", cases[c], run, Milliseconds(t1 - t0),
+                    (unsigned long long)memory.PeakWorkingSetSize, (unsigned long long)memory.PrivateUsage,
+                    (unsigned long long)memory.PagefileUsage);
             fflush(csv);
         }
     }
