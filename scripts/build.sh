@@ -15,6 +15,7 @@ configure() {  # dir, extra cmake arguments...
 
 arch="$(wine_arch)"
 configure "$build/native"
+configure "$build/fuzz" -DQV_FUZZ=ON -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14
 configure "$build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
 if [ "$arch" = i686 ]; then
   ln -sfn win32 "$build/wintest"

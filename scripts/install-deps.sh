@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ python3 doctest-dev
+  cmake ninja-build g++ python3 doctest-dev clang-14 libclang-rt-14-dev valgrind
   mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine wine32:i386 wine64
   xvfb xdotool imagemagick x11-utils python3-xlib

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the native unit
-# tests and, under Wine on a private Xvfb display, the Windows tier.
+# tests, a short run of each fuzz target and, under Wine on a private Xvfb
+# display, the Windows tier.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -10,7 +11,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 run_all() {
   local status=0
   local only
-  for dir in native win32 wintest; do
+  for dir in native fuzz win32 wintest; do
     only=()
     if [ "$dir" = wintest ] && [ -L "$build/wintest" ]; then
       continue

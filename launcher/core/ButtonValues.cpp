@@ -126,9 +126,10 @@ void BuildButtonName(const char* programPath, const char* params, bool document,
     while (start[n] != '\0' && start[n] != end)
         ++n;
     TextCopyN(item, sizeof item, start, n);
-    int separator = LastSeparator(item);
-    if (item[separator + 1] == '\0')
+    // The name starts after the separator; without one, at the start (never at item - 1).
+    const char* name = item + (LastSeparator(item) + 1);
+    if (*name == '\0')
         return;
     TextAppend(out, size, " - ");
-    TextAppend(out, size, item + separator + 1);
+    TextAppend(out, size, name);
 }

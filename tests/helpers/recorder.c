@@ -1,6 +1,7 @@
 /* A stand-in program for the tests: it records how it was started (its
    command line, its own path, working directory and the show command of its
-   start-up information) and its process id into the file that the
+   start-up information), its process id and the performance counter at its
+   start (for the click benchmark) into the file that the
    environment variable QV_RECORD names, then ends. The record is written
    under another name first, ends with the line "end=", and is renamed, so a
    reader never takes half of it for the whole. */
@@ -14,11 +15,27 @@ static void put(HANDLE file, const char* key, const char* value)
     WriteFile(file, "\n", 1, &written, NULL);
 }
 
+/* Decimal text of an unsigned 64-bit number; wsprintfA has no 64-bit form everywhere. */
+static void decimal(unsigned long long v, char* out)
+{
+    char digits[24];
+    int n = 0;
+    do {
+        digits[n++] = (char)('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    while (n > 0)
+        *out++ = digits[--n];
+    *out = '\0';
+}
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand)
 {
+    LARGE_INTEGER started;
     char target[MAX_PATH], partial[MAX_PATH + 8], directory[MAX_PATH], self[MAX_PATH], number[32];
     STARTUPINFOA startup;
     HANDLE file;
+    QueryPerformanceCounter(&started);
     (void)instance; (void)previous; (void)commandLine; (void)showCommand;
 
     if (GetEnvironmentVariableA("QV_RECORD", target, sizeof target) == 0)
@@ -41,6 +58,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     put(file, "show=", number);
     wsprintfA(number, "%lu", (unsigned long)startup.dwFlags);
     put(file, "flags=", number);
+    decimal((unsigned long long)started.QuadPart, number);
+    put(file, "started=", number);
     put(file, "end=", "");
     CloseHandle(file);
     MoveFileExA(partial, target, MOVEFILE_REPLACE_EXISTING);
