@@ -7,6 +7,12 @@ using namespace qv;
 
 namespace {
 
+// One section as the profile functions read it: its name and its key lines in order.
+struct IniSection {
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> keys;
+};
+
 // The bar owns [Window] and [Button1] to [Button24]; everything else is kept.
 bool Owned(const std::string& name)
 {
@@ -75,7 +81,6 @@ bool SameSections(const std::vector<IniSection>& a, const std::vector<IniSection
     return true;
 }
 
-// Bytes of every value, the same on every run.
 // Section names with their numbers of keys, for the failure message.
 std::string Describe(const std::vector<IniSection>& ini)
 {
