@@ -120,13 +120,12 @@ struct Handover {
     ~Handover()
     {
         // a bar left over is closed, so that nothing holds the folder
-        for (HWND bar; (bar = FindOther(BarClass)) != nullptr;) {
-            HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, ProcessOf(bar));
+        for (int tries = 0; tries < 3; ++tries) {
+            HWND bar = FindOther(BarClass);
+            if (bar == nullptr)
+                break;
             PostMessageA(bar, WM_CLOSE, 0, 0);
-            if (process) {
-                WaitForSingleObject(process, Slow);
-                CloseHandle(process);
-            }
+            waitForEnd(bar);
         }
     }
 
