@@ -1,6 +1,7 @@
 #include "Qvmain.h"
 
 #include "Dlgmod.h"
+#include "HelpPage.h"
 #include "IconGrid.h"
 #include "Message.h"
 #include "core/EditorCore.h"
@@ -444,6 +445,14 @@ void FormDestroy(TfrmQVConfig& form)
     form.Handle = nullptr;
 }
 
+// F1 opens the same help page as the bar's.
+void ShowEditorHelp(const TfrmQVConfig& form)
+{
+    const HelpPageResult result = OpenHelpPage(form.Handle);
+    if (result != HelpPageOpened)
+        EditorMessage(form.Handle, MessageWarning, HelpPageProblem(result));
+}
+
 INT_PTR CALLBACK MainFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
@@ -459,6 +468,7 @@ INT_PTR CALLBACK MainFormProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_COMMAND: OnCommand(form, LOWORD(wParam), HIWORD(wParam)); return TRUE;
     case WM_NOTIFY: return OnNotify(form, *reinterpret_cast<const NMHDR*>(lParam));
     case WM_DRAWITEM: OnDrawItem(form, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_HELP: ShowEditorHelp(form); return TRUE;
     case WM_CLOSE: CloseForm(form); return TRUE;
     case WM_DESTROY: FormDestroy(form); SetWindowLongPtrA(window, DWLP_USER, 0); return TRUE;
     default: return FALSE;

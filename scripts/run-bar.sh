@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the launcher bar under Wine on
 # the sample configuration (notepad, a text document, the Windows folder),
-# with its help page and, once it is built, the editor beside it. Uses the
+# with its help page and the editor beside it. Uses the
 # current display, or a private Xvfb display when there is none; the Wine
 # prefix is kept in ~/.cache/quenvolet so later starts are quick.
 set -euo pipefail
@@ -15,6 +15,8 @@ QV_EXTRA_OVERRIDES=""
 wine_env "$arch"
 loader="$(wine_loader "$arch")"
 if [ "$arch" = i686 ]; then bin="$build/win32/bin"; else bin="$build/wintest/bin"; fi
+# The editor is built apart from the bar, which finds an editor beside itself.
+editor="$bin/../editor/bin/QVconfig.exe"
 export WINEPREFIX="${QV_PREFIX:-$HOME/.cache/quenvolet/prefix-$arch}"
 mkdir -p "$(dirname "$WINEPREFIX")"
 
@@ -43,7 +45,7 @@ dest="$WINEPREFIX/drive_c/Quenvolet"
 mkdir -p "$dest"
 cp "$bin/Quenvolt.exe" "$bin/Quenvolt.html" "$dest/"
 # The editor lies beside the bar, so that "Configure ..." finds it.
-if [ -f "$bin/QVconfig.exe" ]; then cp "$bin/QVconfig.exe" "$dest/"; fi
+cp "$editor" "$dest/"
 [ -f "$dest/Quenvolt.INI" ] || cp "$root/samples/Quenvolt.INI" "$dest/"
 cp "$root/samples/ReadMe.txt" "$dest/"
 echo "Starting C:\\Quenvolet\\Quenvolt.exe (close the bar from its system menu or with Alt+F4)"

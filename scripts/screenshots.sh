@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds, then starts the real programs under Wine on a private Xvfb display
 # on the sample configuration and captures their windows for the README:
-# docs/bar.png, and docs/editor.png once QVconfig.exe is built.
+# docs/bar.png and docs/editor.png.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -14,10 +14,12 @@ fi
 arch="$(wine_arch)"
 loader="$(wine_loader "$arch")"
 if [ "$arch" = i686 ]; then bin="$build/win32/bin"; else bin="$build/wintest/bin"; fi
+# The editor is built apart from the bar, which finds an editor beside itself.
+editor="$bin/../editor/bin/QVconfig.exe"
 dest="$WINEPREFIX/drive_c/Quenvolet"
 mkdir -p "$dest"
 cp "$bin/Quenvolt.exe" "$bin/Quenvolt.html" "$root/samples/Quenvolt.INI" "$root/samples/ReadMe.txt" "$dest/"
-if [ -f "$bin/QVconfig.exe" ]; then cp "$bin/QVconfig.exe" "$dest/"; fi
+cp "$editor" "$dest/"
 
 pids=()
 stop_programs() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; }
@@ -37,8 +39,6 @@ capture() {  # title, file
 pids+=($!)
 capture "Quenvolet sample" "$root/docs/bar.png"
 
-if [ -f "$dest/QVconfig.exe" ]; then
-  (cd "$dest" && "$loader" 'C:\Quenvolet\QVconfig.exe' 'C:\Quenvolet\Quenvolt.INI' >/dev/null 2>&1) &
-  pids+=($!)
-  capture "Configure Quenvolet" "$root/docs/editor.png"
-fi
+(cd "$dest" && "$loader" 'C:\Quenvolet\QVconfig.exe' 'C:\Quenvolet\Quenvolt.INI' >/dev/null 2>&1) &
+pids+=($!)
+capture "Configure Quenvolet" "$root/docs/editor.png"

@@ -95,19 +95,24 @@ TEST_SUITE("help")
         REQUIRE(boxes.seen().size() == 1);
         CHECK(boxes.seen()[0].text.find("|" QV_RELEASE_LINE "|") != std::string::npos);
 
-        std::string program = ProgramFolder() + "\\Quenvolt.exe";
-        DWORD ignored = 0;
-        std::vector<char> info(GetFileVersionInfoSizeA(program.c_str(), &ignored));
-        REQUIRE_FALSE(info.empty());
-        REQUIRE(GetFileVersionInfoA(program.c_str(), 0, (DWORD)info.size(), info.data()));
-        VS_FIXEDFILEINFO* fixed = nullptr;
-        UINT length = 0;
-        REQUIRE(VerQueryValueA(info.data(), "\\", (void**)&fixed, &length));
-        const WORD numbers[4] = {QV_VERSION_NUMBERS};
-        CHECK(fixed->dwFileVersionMS == MAKELONG(numbers[1], numbers[0]));
-        CHECK(fixed->dwFileVersionLS == MAKELONG(numbers[3], numbers[2]));
-        char* text = nullptr;
-        REQUIRE(VerQueryValueA(info.data(), "\\StringFileInfo\\040904E4\\ProductVersion", (void**)&text, &length));
-        CHECK(std::string(text) == QV_VERSION_TEXT);
+        // the editor is built apart from the bar
+        const std::string programs[] = {ProgramFolder() + "\\Quenvolt.exe",
+                                        ProgramFolder() + "\\..\\editor\\bin\\QVconfig.exe"};
+        for (const std::string& program : programs) {
+            CAPTURE(program);
+            DWORD ignored = 0;
+            std::vector<char> info(GetFileVersionInfoSizeA(program.c_str(), &ignored));
+            REQUIRE_FALSE(info.empty());
+            REQUIRE(GetFileVersionInfoA(program.c_str(), 0, (DWORD)info.size(), info.data()));
+            VS_FIXEDFILEINFO* fixed = nullptr;
+            UINT length = 0;
+            REQUIRE(VerQueryValueA(info.data(), "\\", (void**)&fixed, &length));
+            const WORD numbers[4] = {QV_VERSION_NUMBERS};
+            CHECK(fixed->dwFileVersionMS == MAKELONG(numbers[1], numbers[0]));
+            CHECK(fixed->dwFileVersionLS == MAKELONG(numbers[3], numbers[2]));
+            char* text = nullptr;
+            REQUIRE(VerQueryValueA(info.data(), "\\StringFileInfo\\040904E4\\ProductVersion", (void**)&text, &length));
+            CHECK(std::string(text) == QV_VERSION_TEXT);
+        }
     }
 }

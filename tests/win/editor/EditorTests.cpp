@@ -4,6 +4,7 @@
 #include <doctest.h>
 
 #include "EditorHarness.h"
+#include "HelpPage.h"
 #include "IconGrid.h"
 #include "IconUtil.h"
 #include "Message.h"
@@ -541,5 +542,38 @@ TEST_SUITE("start")
             CHECK(seen == r.boxes);
             CHECK(ReadFile(ini) == before);
         }
+    }
+}
+
+TEST_SUITE("help")
+{
+    TEST_CASE("F1 opens the help page beside the program with the shell, or says why it cannot")
+    {
+        BoxAnswerer boxes;
+        TempDir dir;
+        const std::string ini = dir.file("q.ini"), record = dir.file("page.rec");
+        WriteFile(ini, IconButtons(dir, 1));
+        const std::string command = Quoted(ProgramFolder() + "\\recorder.exe") + " \"%1\"";
+        RegSetValueA(HKEY_CLASSES_ROOT, ".html", REG_SZ, "QVconfigTestPage", 0);
+        RegSetValueA(HKEY_CLASSES_ROOT, "QVconfigTestPage\\shell\\open\\command", REG_SZ, command.c_str(), 0);
+        const std::string page = ProgramFolder() + "\\Quenvolt.html", aside = page + ".aside";
+        EditorForm editor(Quoted(ini));
+        REQUIRE(editor.open());
+
+        SetEnvironmentVariableA("QV_RECORD", record.c_str());
+        SendMessageA(editor.form.Handle, WM_HELP, 0, 0);
+        for (int i = 0; i < 4500 && ReadFile(record).empty(); ++i)
+            Sleep(20);
+        CHECK(ReadFile(record).find(page) != std::string::npos);
+        CHECK(boxes.seen().empty());
+        SetEnvironmentVariableA("QV_RECORD", nullptr);
+
+        REQUIRE(MoveFileA(page.c_str(), aside.c_str()));
+        SendMessageA(editor.form.Handle, WM_HELP, 0, 0);
+        MoveFileA(aside.c_str(), page.c_str());
+        REQUIRE(boxes.seen().size() == 1);
+        CHECK(boxes.seen()[0].caption == "Warning");
+        CHECK(boxes.seen()[0].text == HelpPageProblem(HelpPageMissing));
+        CHECK(editor.open());
     }
 }
