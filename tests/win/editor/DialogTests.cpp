@@ -70,6 +70,23 @@ void Repaint(HWND window)
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
+// Repaints a dialog and lets it reach the screen: every message but the
+// driver's timer is handled for a while, so that no step runs meanwhile.
+void Settle(HWND dialog)
+{
+    Repaint(dialog);
+    const DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, WM_TIMER - 1, PM_REMOVE) ||
+               PeekMessageA(&msg, nullptr, WM_TIMER + 1, 0xFFFFFFFF, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    } while (GetTickCount() - start < 400);
+}
+
 // Opens the change icon dialog on entry 0 with the given file and index and
 // runs steps in it (the last one closing it); the properties dialog under
 // it is then closed with then.
@@ -412,12 +429,12 @@ TEST_SUITE("changeicon")
         ButtonList[0].IconIndex = 10;
         DialogDriver driver({
             [&](HWND dialog) {
-                Repaint(dialog);
+                Settle(dialog);
                 CHECK(SaveWindowBmp(dialog, "editor-properties.bmp"));
                 ClickButton(dialog, IDC_CHANGEICON);
             },
             [&](HWND dialog) {
-                Repaint(dialog);
+                Settle(dialog);
                 CHECK(SaveWindowBmp(dialog, "editor-changeicon.bmp"));
                 ClickButton(dialog, IDCANCEL);
             },
