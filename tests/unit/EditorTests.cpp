@@ -174,8 +174,6 @@ TEST_CASE("Grid: centring a selection")
         CHECK(CentredFirstColumn(r.selected, r.count, r.visible) == r.first);
 }
 
-}
-
 TEST_CASE("Icon browser: starting folder and filter from the listed name")
 {
     struct Row { const char* name; const char* directory; int filter; };
@@ -218,4 +216,5 @@ TEST_CASE("IconDirectorySound: the directory of an icon file lies within the fil
         CAPTURE(r.what);
         CHECK(IconDirectorySound(r.head.data(), r.head.size(), r.size) == r.sound);
     }
+}
 }
