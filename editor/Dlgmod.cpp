@@ -1,12 +1,225 @@
-// Until the properties dialog is built, Insert and Properties say so and
-// change nothing.
 #include "Dlgmod.h"
 
-#include "Message.h"
+#include "Chngicon.h"
+#include "Qvmain.h"
+#include "forms/ModifyForm.h"
+
+#include <commdlg.h>
+
+namespace {
+
+const char* const WindowStyleItems[] = {"Normal", "Minimized", "Maximized"};
+
+TdlgModify& Dialog(HWND dialog)
+{
+    return *reinterpret_cast<TdlgModify*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+HWND Control(const TdlgModify& d, int id)
+{
+    return GetDlgItem(d.Handle, id);
+}
+
+std::string ControlText(const TdlgModify& d, int id)
+{
+    HWND control = Control(d, id);
+    std::string text((size_t)GetWindowTextLengthA(control) + 1, '\0');
+    text.resize((size_t)GetWindowTextA(control, &text[0], (int)text.size()));
+    return text;
+}
+
+void ShowPicture(TdlgModify& d, bool fallsBack)
+{
+    d.PictureFallsBack = fallsBack;
+    InvalidateRect(Control(d, IDC_ICONPICTURE), nullptr, TRUE);
+}
+
+// Runs the program lookup when the File field no longer names the copy's
+// file, and settles the pending check in any case.
+void CheckFileName(TdlgModify& d)
+{
+    const std::string name = ControlText(d, IDC_EXEFILENAME);
+    if (name != d.ButtonInfo.FileName) {
+        d.ButtonInfo.FileName = name;
+        d.ButtonInfo.IconFile.clear();
+        d.ButtonInfo.IconIndex = 0;
+        d.FileNameValid = LoadButtonIcon(d.ButtonInfo);
+        ShowPicture(d, true);
+    }
+    d.OkResult = IDOK;
+}
+
+void edtDefaultDirExit(TdlgModify& d)
+{
+    d.ButtonInfo.DefaultDirectory = ControlText(d, IDC_DEFAULTDIR);
+}
+
+void btnBrowseClick(TdlgModify& d)
+{
+    char name[MAX_PATH] = "";
+    OPENFILENAMEA open;
+    ZeroMemory(&open, sizeof open);
+    open.lStructSize = sizeof open;
+    open.hwndOwner = d.Handle;
+    open.lpstrFilter = "Programs (*.exe *.com)\0*.exe;*.com\0Batch files (*.bat *.cmd)\0*.bat;*.cmd\0"
+                       "Documents (*.doc)\0*.doc\0Text files (*.txt)\0*.txt\0"
+                       "Spreadsheets (*.xls *.wb? *.wk?)\0*.xls;*.wb?;*.wk?\0All files (*.*)\0*.*\0";
+    open.nFilterIndex = 1;
+    open.lpstrFile = name;
+    open.nMaxFile = sizeof name;
+    open.lpstrTitle = "Browse";
+    open.Flags = OFN_HIDEREADONLY;
+    if (!GetOpenFileNameA(&open))
+        return;
+    SetWindowTextA(Control(d, IDC_EXEFILENAME), name);
+    CheckFileName(d);
+}
+
+void btnChangeIconClick(TdlgModify& d)
+{
+    RECT r;
+    GetWindowRect(d.Handle, &r);
+    if (ExecuteChangeIconDialog(d.Handle, d.ButtonInfo, r.left + DoubleFrameWidth, r.top + CaptionFrameHeight)) {
+        ShowPicture(d, false);  // the chosen icon as it is, even none
+        SetWindowTextA(Control(d, IDC_EXEFILENAME), d.ButtonInfo.FileName.c_str());
+    }
+}
+
+void CloseDialog(TdlgModify& d, int result)
+{
+    d.Closing = true;  // the fields lose the focus now: nothing is to be checked any more
+    EndDialog(d.Handle, result);
+}
+
+// OK: a pending check runs instead of closing; otherwise a valid copy is
+// written into its list entry, and an empty or invalid name keeps the
+// dialog open with a beep.
+void btnOKClick(TdlgModify& d)
+{
+    if (d.OkResult == 0) {
+        CheckFileName(d);
+        return;
+    }
+    if (d.FileNameValid) {
+        d.ButtonInfo.FileName = ControlText(d, IDC_EXEFILENAME);
+        d.ButtonInfo.Parameters = ControlText(d, IDC_PARAMETERS);
+        d.ButtonInfo.DefaultDirectory = ControlText(d, IDC_DEFAULTDIR);
+        const int style = (int)SendMessageA(Control(d, IDC_WINDOWSTYLE), CB_GETCURSEL, 0, 0);
+        if (style >= 0 && style <= 2)
+            d.ButtonInfo.WindowState = (unsigned char)style;
+        // the entry keeps its icon object, which receives a copy of the image
+        ButtonList[d.CurrentButton] = d.ButtonInfo;
+    }
+    if (d.ButtonInfo.FileName.empty() || !d.FileNameValid) {
+        MessageBeep(0xFFFFFFFF);
+        return;
+    }
+    CloseDialog(d, IDOK);
+}
+
+void OnCommand(TdlgModify& d, int id, int code)
+{
+    switch (id) {
+    case IDC_EXEFILENAME:
+        if (code == EN_TYPED)
+            d.OkResult = 0;
+        else if (code == EN_KILLFOCUS && !d.Closing)
+            CheckFileName(d);
+        break;
+    case IDC_DEFAULTDIR: if (code == EN_KILLFOCUS && !d.Closing) edtDefaultDirExit(d); break;
+    case IDC_BROWSE: btnBrowseClick(d); break;
+    case IDC_CHANGEICON: btnChangeIconClick(d); break;
+    case IDOK: btnOKClick(d); break;
+    case IDCANCEL: CloseDialog(d, IDCANCEL); break;
+    default: break;
+    }
+}
+
+void OnDrawItem(const TdlgModify& d, const DRAWITEMSTRUCT& item)
+{
+    switch (item.CtlID) {
+    case IDOK: DrawGlyphButton(item, d.Glyphs, GlyphCheck); break;
+    case IDCANCEL: DrawGlyphButton(item, d.Glyphs, GlyphCross); break;
+    case IDC_ICONPICTURE: {
+        FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+        const TIcon& icon = d.ButtonInfo.Icon.empty() && d.PictureFallsBack ? DefaultIcon : d.ButtonInfo.Icon;
+        if (!icon.empty())
+            DrawIcon(item.hDC, item.rcItem.left, item.rcItem.top, icon.handle());
+        break;
+    }
+    default: break;
+    }
+}
+
+void FormCreate(TdlgModify& d)
+{
+    d.Fonts = CreateFormFonts();
+    d.Glyphs = CreateGlyphFaces();
+    CreateFormControls(d.Handle, ModifyFormControls, ModifyFormControlCount, d.Fonts);
+    if (WindowsVersion < 395) {
+        const int ids[] = {IDOK, IDCANCEL};
+        GrowButtonsForOldWindows(d.Handle, ids, 2);
+    }
+    WatchTyping(Control(d, IDC_EXEFILENAME));
+    HWND styles = Control(d, IDC_WINDOWSTYLE);
+    for (const char* item : WindowStyleItems)
+        SendMessageA(styles, CB_ADDSTRING, 0, (LPARAM)item);
+    SendMessageA(styles, CB_SETITEMHEIGHT, 0, 13);
+}
+
+void FormShow(TdlgModify& d)
+{
+    SetWindowTextA(d.Handle, d.Caption.c_str());
+    SizeForm(d.Handle, d.Left, d.Top, ModifyFormWidth, ModifyFormHeight);
+    d.ButtonInfo = ButtonList[d.CurrentButton];
+    SetWindowTextA(Control(d, IDC_EXEFILENAME), d.ButtonInfo.FileName.c_str());
+    SetWindowTextA(Control(d, IDC_PARAMETERS), d.ButtonInfo.Parameters.c_str());
+    SetWindowTextA(Control(d, IDC_DEFAULTDIR), d.ButtonInfo.DefaultDirectory.c_str());
+    SendMessageA(Control(d, IDC_WINDOWSTYLE), CB_SETCURSEL, d.ButtonInfo.WindowState, 0);
+    d.FileNameValid = true;
+    d.OkResult = IDOK;
+    ShowPicture(d, true);
+    SetFocus(Control(d, IDC_EXEFILENAME));
+}
+
+void FormDestroy(TdlgModify& d)
+{
+    DeleteFormFonts(d.Fonts);
+    DeleteGlyphFaces(d.Glyphs);
+}
+
+INT_PTR CALLBACK ModifyDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        Dialog(window).Handle = window;
+        FormCreate(Dialog(window));
+        FormShow(Dialog(window));
+        return FALSE;  // the File field has the focus
+    }
+    if (GetWindowLongPtrA(window, DWLP_USER) == 0)
+        return FALSE;
+    TdlgModify& d = Dialog(window);
+    switch (message) {
+    case WM_COMMAND: OnCommand(d, LOWORD(wParam), HIWORD(wParam)); return TRUE;
+    case WM_DRAWITEM: OnDrawItem(d, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_DESTROY: FormDestroy(d); SetWindowLongPtrA(window, DWLP_USER, 0); return TRUE;
+    default: return FALSE;
+    }
+}
+
+}  // namespace
 
 bool ExecuteModifyDialog(HWND owner, const char* caption, int index, int left, int top)
 {
-    (void)caption; (void)index; (void)left; (void)top;
-    EditorMessage(owner, MessageInformation, "The button properties dialog is not available yet.");
-    return false;
+    if (index < 0 || index >= MaxButtons)
+        return false;
+    TdlgModify d;
+    d.Caption = caption;
+    d.CurrentButton = (unsigned short)index;
+    d.Left = left;
+    d.Top = top;
+    EmptyDialog dialog = MakeEmptyDialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+    return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &dialog.header, owner, ModifyDialogProc,
+                                   (LPARAM)&d) == IDOK;
 }

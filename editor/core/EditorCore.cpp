@@ -1,5 +1,6 @@
 #include "EditorCore.h"
 
+#include <cctype>
 #include <climits>
 #include <cstring>
 
@@ -202,4 +203,47 @@ int CentredFirstColumn(int selected, int count, int visible)
     if (selected + visible > count)
         return count - visible;
     return selected - visible / 2;
+}
+
+std::string IconDirectoryOf(const std::string& name)
+{
+    const size_t separator = name.find_last_of("\\:");
+    return separator == std::string::npos ? std::string() : name.substr(0, separator + 1);
+}
+
+int IconFilterIndex(const std::string& name)
+{
+    const size_t separator = name.find_last_of("\\:");
+    const size_t dot = name.rfind('.');
+    if (dot == std::string::npos || (separator != std::string::npos && dot < separator))
+        return 5;
+    std::string extension = name.substr(dot, 4);
+    for (char& c : extension)
+        c = (char)std::toupper((unsigned char)c);
+    const char* const known[] = {".ICO", ".EXE", ".DLL", ".NIL"};
+    for (int i = 0; i < 4; ++i)
+        if (extension == known[i])
+            return i + 1;
+    return 5;
+}
+
+bool IconDirectorySound(const unsigned char* head, size_t headSize, unsigned long long fileSize)
+{
+    if (headSize < 4 || head[0] != 0 || head[1] != 0 || head[2] != 1 || head[3] != 0)
+        return true;
+    if (headSize < 6)
+        return false;
+    const unsigned count = head[4] | (unsigned)head[5] << 8;
+    if (count == 0 || headSize < IconDirectorySize(count) || fileSize < IconDirectorySize(count))
+        return false;
+    for (unsigned i = 0; i < count; ++i) {
+        const unsigned char* entry = head + 6 + 16 * i;
+        const unsigned long long size = entry[8] | (unsigned)entry[9] << 8 | (unsigned)entry[10] << 16 |
+                                        (unsigned long long)entry[11] << 24;
+        const unsigned long long offset = entry[12] | (unsigned)entry[13] << 8 | (unsigned)entry[14] << 16 |
+                                          (unsigned long long)entry[15] << 24;
+        if (size == 0 || offset < IconDirectorySize(count) || offset + size > fileSize)
+            return false;
+    }
+    return true;
 }

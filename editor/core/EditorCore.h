@@ -60,4 +60,18 @@ int CentredFirstColumn(int selected, int count, int visible);
 // The largest sensible first visible column.
 int LastFirstColumn(int count, int visible);
 
+// The folder the icon file browser opens in: name up to and including its
+// last backslash or colon, or empty text.
+std::string IconDirectoryOf(const std::string& name);
+// Whether the start of a file (head, as much as was read) is an icon file
+// whose directory of images lies whole within fileSize bytes. A file that
+// does not start like an icon file is not judged here (true).
+bool IconDirectorySound(const unsigned char* head, size_t headSize, unsigned long long fileSize);
+// The bytes IconDirectorySound needs for count images.
+inline size_t IconDirectorySize(unsigned count) { return 6 + 16 * (size_t)count; }
+
+// The icon file browser's filter for name's extension (its first four
+// characters, any case): 1 ".ico", 2 ".exe", 3 ".dll", 4 ".nil", else 5.
+int IconFilterIndex(const std::string& name);
+
 #endif

@@ -64,3 +64,31 @@ EmptyDialog MakeEmptyDialog(DWORD style)
     d.header.style = style;
     return d;
 }
+
+static WNDPROC EditProc;
+
+static LRESULT CALLBACK TypingProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CHAR)
+        SendMessageA(GetParent(edit), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(edit), EN_TYPED), (LPARAM)edit);
+    return CallWindowProcA(EditProc, edit, message, wParam, lParam);
+}
+
+void WatchTyping(HWND edit)
+{
+    // every edit field shares its class's procedure, so one saved pointer serves them all
+    WNDPROC former = (WNDPROC)SetWindowLongPtrA(edit, GWLP_WNDPROC, (LONG_PTR)TypingProc);
+    if (former != TypingProc)
+        EditProc = former;
+}
+
+void GrowButtonsForOldWindows(HWND form, const int* ids, size_t count)
+{
+    for (size_t i = 0; i < count; ++i) {
+        HWND button = GetDlgItem(form, ids[i]);
+        RECT r;
+        GetWindowRect(button, &r);
+        MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&r), 2);
+        SetWindowPos(button, nullptr, r.left, r.top - 2, r.right - r.left, r.bottom - r.top + 4, SWP_NOZORDER);
+    }
+}

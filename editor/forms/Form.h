@@ -41,4 +41,14 @@ struct EmptyDialog {
 };
 EmptyDialog MakeEmptyDialog(DWORD style);
 
+// An edit field whose typed characters its form hears of: the field sends
+// WM_COMMAND with EN_TYPED for every WM_CHAR, before the character is taken,
+// so that text set by the program is never taken for typing.
+const WORD EN_TYPED = 0x0F01;
+void WatchTyping(HWND edit);
+
+// Makes the glyph buttons 4 pixels taller and 2 pixels higher, for the
+// smaller buttons of Windows versions before 3.95.
+void GrowButtonsForOldWindows(HWND form, const int* ids, size_t count);
+
 #endif

@@ -174,4 +174,47 @@ TEST_CASE("Grid: centring a selection")
         CHECK(CentredFirstColumn(r.selected, r.count, r.visible) == r.first);
 }
 
+TEST_CASE("Icon browser: starting folder and filter from the listed name")
+{
+    struct Row { const char* name; const char* directory; int filter; };
+    const Row rows[] = {
+        {"C:\\icons\\Set.Ico", "C:\\icons\\", 1},
+        {"C:\\icons\\set.ICONS", "C:\\icons\\", 1},   // cut to four characters
+        {"C:\\Windows\\progman.exe", "C:\\Windows\\", 2},
+        {"D:shell32.dll", "D:", 3},
+        {"lib.nil", "", 4},
+        {"C:\\dir.ico\\noext", "C:\\dir.ico\\", 5},   // a dot in the folder is no extension
+        {"C:\\x.ic", "C:\\", 5},
+        {"", "", 5},
+    };
+    for (const Row& r : rows) {
+        CAPTURE(r.name);
+        CHECK(IconDirectoryOf(r.name) == r.directory);
+        CHECK(IconFilterIndex(r.name) == r.filter);
+    }
+}
+
+TEST_CASE("IconDirectorySound: the directory of an icon file lies within the file")
+{
+    // one image of 100 bytes at offset 22
+    std::vector<unsigned char> one = {0, 0, 1, 0, 1, 0, 32, 32, 0, 0, 1, 0, 32, 0, 100, 0, 0, 0, 22, 0, 0, 0};
+    struct Row { const char* what; std::vector<unsigned char> head; unsigned long long size; bool sound; };
+    std::vector<unsigned char> huge = {0, 0, 1, 0, 0xFF, 0xFF};
+    std::vector<unsigned char> zero = {0, 0, 1, 0, 0, 0};
+    std::vector<unsigned char> shifted = one;
+    shifted[18] = 200;  // the image starts past the end
+    const Row rows[] = {
+        {"a whole icon file", one, 122, true},
+        {"the image cut short", one, 121, false},
+        {"65,535 images in 46 bytes", huge, 46, false},
+        {"no images", zero, 6, false},
+        {"an image past the end", shifted, 122, false},
+        {"a program", {'M', 'Z', 0x90, 0}, 5000, true},
+        {"a header cut short", {0, 0, 1, 0, 1}, 5, false},
+    };
+    for (const Row& r : rows) {
+        CAPTURE(r.what);
+        CHECK(IconDirectorySound(r.head.data(), r.head.size(), r.size) == r.sound);
+    }
+}
 }

@@ -1,7 +1,9 @@
 #include "EditorHarness.h"
 
 #include "IconGrid.h"
+#include "forms/ChangeIconForm.h"
 #include "forms/MainForm.h"
+#include "forms/ModifyForm.h"
 
 #include <cstdio>
 
@@ -209,7 +211,7 @@ static BOOL CALLBACK CollectBox(HWND window, LPARAM data)
     GetClassNameA(window, cls, sizeof cls);
     // the main form is a dialog too; it is the one with the icon grid
     if (process == GetCurrentProcessId() && IsWindowVisible(window) && lstrcmpA(cls, "#32770") == 0 &&
-        !FindWindowExA(window, nullptr, IconGridClass, nullptr))
+        !FindWindowExA(window, nullptr, IconGridClass, nullptr) && !GetDlgItem(window, IDC_EXEFILENAME))
         reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
     return TRUE;
 }
@@ -335,6 +337,91 @@ std::string IconButtons(const TempDir& folder, int count)
                 Key("IconFile", icon);
     }
     return text;
+}
+
+// ---------------------------------------------------------------- dialogs
+
+static DialogDriver* ActiveDriver;
+
+DialogDriver::DialogDriver(std::vector<Step> steps, int timeoutMs)
+    : steps_(std::move(steps)), deadline_(GetTickCount() + (DWORD)timeoutMs)
+{
+    ActiveDriver = this;
+    timer_ = SetTimer(nullptr, 0, 40, Tick);
+}
+
+DialogDriver::~DialogDriver()
+{
+    KillTimer(nullptr, timer_);
+    ActiveDriver = nullptr;
+}
+
+struct DialogSearch {
+    bool enabledOnly;
+    HWND found;
+};
+
+static BOOL CALLBACK FindDialogIn(HWND window, LPARAM data)
+{
+    DialogSearch& search = *reinterpret_cast<DialogSearch*>(data);
+    const bool ours = GetDlgItem(window, IDC_EXEFILENAME) || GetDlgItem(window, IDC_ICONFILENAME);
+    if (ours && IsWindowVisible(window) && (!search.enabledOnly || IsWindowEnabled(window))) {
+        // the change icon dialog lies above the properties dialog that opened it
+        if (!search.found || GetDlgItem(window, IDC_ICONFILENAME))
+            search.found = window;
+    }
+    return TRUE;
+}
+
+HWND TopDialog(bool enabledOnly)
+{
+    DialogSearch search = {enabledOnly, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindDialogIn, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void CALLBACK DialogDriver::Tick(HWND, UINT, UINT_PTR, DWORD)
+{
+    DialogDriver* driver = ActiveDriver;
+    if (!driver)
+        return;
+    if ((int)(GetTickCount() - driver->deadline_) > 0) {
+        driver->timedOut_ = true;
+        driver->next_ = driver->steps_.size();
+        if (HWND dialog = TopDialog(false))
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    if (driver->finished())
+        return;
+    HWND dialog = TopDialog(true);
+    if (!dialog)
+        return;
+    // a step may open a dialog of its own, whose loop runs the next step
+    Step step = driver->steps_[driver->next_++];
+    step(dialog);
+}
+
+void TypeInto(HWND edit, const std::string& text)
+{
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageA(edit, WM_CHAR, VK_BACK, 1);
+    for (char c : text)
+        SendMessageA(edit, WM_CHAR, (WPARAM)(unsigned char)c, 1);
+}
+
+void PostKey(HWND control, WPARAM key)
+{
+    PostMessageA(control, WM_KEYDOWN, key, 1);
+    PostMessageA(control, WM_KEYUP, key, 0xC0000001);
+}
+
+void ClickButton(HWND dialog, int id)
+{
+    HWND button = GetDlgItem(dialog, id);
+    SetFocus(button);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)button);
 }
 
 bool SaveWindowBmp(HWND window, const std::string& path)

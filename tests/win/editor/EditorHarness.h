@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,37 @@ public:
 // Sections Button1 .. Button<count>, each a program with an icon file of
 // its own colour under folder.
 std::string IconButtons(const TempDir& folder, int count);
+
+// Drives the editor's modal dialogs from inside their own message loop: a
+// timer runs the steps in turn, each when the newest dialog (properties or
+// change icon) is shown and enabled, that is with no message box above it.
+// Steps close dialogs by posted commands; a run past its time-out cancels
+// whatever dialog is left, so that a test fails instead of hanging.
+class DialogDriver {
+public:
+    using Step = std::function<void(HWND dialog)>;
+    explicit DialogDriver(std::vector<Step> steps, int timeoutMs = 60000);
+    ~DialogDriver();
+    bool finished() const { return next_ >= steps_.size(); }
+    bool timedOut() const { return timedOut_; }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    std::vector<Step> steps_;
+    size_t next_ = 0;
+    DWORD deadline_;
+    bool timedOut_ = false;
+    UINT_PTR timer_;
+};
+
+// The newest of the editor's dialogs that is open, or null.
+HWND TopDialog(bool enabledOnly);
+// Types text into an edit field character by character, replacing its text.
+void TypeInto(HWND edit, const std::string& text);
+// Presses a key in a control through the dialog's own message loop.
+void PostKey(HWND control, WPARAM key);
+// Clicks a button as the mouse does: it takes the focus, then is pressed.
+void ClickButton(HWND dialog, int id);
 
 // Saves the screen rectangle of window as a .bmp file.
 bool SaveWindowBmp(HWND window, const std::string& path);

@@ -344,7 +344,7 @@ TEST_SUITE("grid")
         CHECK(boxes.seen().empty());
     }
 
-    TEST_CASE("Insert and Properties leave the list as it was while their dialog is missing")
+    TEST_CASE("Insert and Properties cancelled leave the list as it was")
     {
         BoxAnswerer boxes;
         TempDir dir;
@@ -354,9 +354,12 @@ TEST_SUITE("grid")
         EditorForm editor(Quoted(ini));
         REQUIRE(editor.open());
         editor.key(IDC_ICONGRID, VK_RIGHT);
-        editor.click(IDC_INSERT);
-        editor.click(IDC_CHANGE);
-        CHECK(boxes.seen().size() == 2);
+        for (int command : {IDC_INSERT, IDC_CHANGE}) {
+            DialogDriver driver({[](HWND dialog) { ClickButton(dialog, IDCANCEL); }});
+            editor.click(command);
+            CHECK(driver.finished());
+        }
+        CHECK(boxes.seen().empty());
         CHECK(ButtonListCount == 10);
         CHECK(ButtonList[1].IconFile == dir.file("icon1.ico"));
         CHECK(editor.grid(GM_GETCURRENT) == 1);
@@ -520,13 +523,14 @@ TEST_SUITE("start")
              {"Confirm|File " + missing + " not found.\n\rDo you want to open a different file?",
               "Error|Unable to start " + nolauncher}},
             {Quoted(ini) + " " + Quoted(nolauncher) + " 1", true, false,   // direct mode: never shown
-             {"Information|The button properties dialog is not available yet.", "Error|Unable to start " + nolauncher}},
+             {"Error|Unable to start " + nolauncher}},
         };
         for (const Row& r : rows) {
             CAPTURE(r.parameters);
             boxes.clear();
             boxes.answer({IDNO});
             const std::string before = ReadFile(ini);
+            DialogDriver driver({[](HWND dialog) { ClickButton(dialog, IDCANCEL); }});
             {
                 EditorForm editor(r.parameters);
                 CHECK(editor.open() == r.open);

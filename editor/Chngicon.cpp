@@ -1,0 +1,296 @@
+#include "Chngicon.h"
+
+#include "IconGrid.h"
+#include "Message.h"
+#include "core/EditorCore.h"
+#include "forms/ChangeIconForm.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+IconFileReads ChangeIconReads;
+
+namespace {
+
+TdlgChangeIcon& Dialog(HWND dialog)
+{
+    return *reinterpret_cast<TdlgChangeIcon*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+HWND Control(const TdlgChangeIcon& d, int id)
+{
+    return GetDlgItem(d.Handle, id);
+}
+
+std::string ControlText(const TdlgChangeIcon& d, int id)
+{
+    HWND control = Control(d, id);
+    std::string text((size_t)GetWindowTextLengthA(control) + 1, '\0');
+    text.resize((size_t)GetWindowTextA(control, &text[0], (int)text.size()));
+    return text;
+}
+
+bool FileExists(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// An icon file whose directory runs past its end is taken for one without
+// icons, before the system's reader walks off into it.
+bool SoundIconFile(const std::string& file)
+{
+    HANDLE handle = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return true;  // not ours to judge: the system answers for it
+    LARGE_INTEGER size = {};
+    GetFileSizeEx(handle, &size);
+    std::vector<unsigned char> head(IconDirectorySize(0xFFFF));
+    DWORD read = 0;
+    if (!ReadFile(handle, head.data(), (DWORD)head.size(), &read, nullptr))
+        read = 0;
+    CloseHandle(handle);
+    return IconDirectorySound(head.data(), read, (unsigned long long)size.QuadPart);
+}
+
+short IconCountOf(const std::string& file)
+{
+    if (!SoundIconFile(file))
+        return 0;
+    ++ChangeIconReads.counts;
+    const short n = (short)(INT_PTR)ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), (UINT)-1);
+    return n < 0 ? 0 : n;
+}
+
+// ExtractIconA answers 1 for a file that is no program and no icon file.
+HICON IconOf(const std::string& file, int index)
+{
+    ++ChangeIconReads.images;
+    HICON icon = ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), (UINT)index);
+    return (UINT_PTR)icon > 1 ? icon : nullptr;
+}
+
+void FreeIcons(TdlgChangeIcon& d)
+{
+    while (d.IconCount > 0) {
+        --d.IconCount;
+        d.IconList[(size_t)d.IconCount].release();
+    }
+    d.IconList.clear();
+}
+
+// Lists the icons of name (or of the fall-back icon file) and selects one;
+// false when name holds none and no fall-back was asked for, leaving the
+// former list and selection.
+bool LoadIcons(TdlgChangeIcon& d, const std::string& name, short select, bool useFallback)
+{
+    std::string file = name;
+    short n = IconCountOf(file);
+    if (n == 0) {
+        if (!useFallback) {
+            EditorMessage(d.Handle, MessageError, "File " + name + " does not contain any icons");
+            return false;
+        }
+        std::string fallback;
+        if (FindFallbackIconFile(&fallback)) {
+            file = fallback;
+            n = IconCountOf(file);
+        }
+    }
+    if (n > MaxIcons) {
+        const std::string most = std::to_string(MaxIcons);
+        EditorMessage(d.Handle, MessageWarning, "File " + file + " contains more than " + most + " icons.\n\rOnly the first " +
+                                                    most + " icons will be shown.");
+        n = MaxIcons;
+    }
+    HWND grid = Control(d, IDC_ICONLIST);
+    FreeIcons(d);
+    FitGridColumns(grid, n);
+    d.IconList.resize((size_t)n);
+    d.CurrentIconFile = file;
+    d.IconCount = n;
+
+    // a stored index beyond the file's icons selects the nearest one there is
+    const int selected = select < 0 || n == 0 ? 0 : select >= n ? n - 1 : select;
+    const int visible = (int)SendMessageA(grid, GM_GETVISIBLECOLS, 0, 0);
+    SendMessageA(grid, GM_SETFIRSTCOL, (WPARAM)CentredFirstColumn(selected, n, visible), 0);
+    SendMessageA(grid, GM_SETCURRENT, (WPARAM)selected, 0);
+    InvalidateRect(grid, nullptr, TRUE);
+    return true;
+}
+
+void CheckIconFileName(TdlgChangeIcon& d)
+{
+    if (d.Checking)
+        return;
+    d.Checking = true;
+    const std::string name = ControlText(d, IDC_ICONFILENAME);
+    if (name != d.CurrentIconFile) {
+        if (FileExists(name))
+            LoadIcons(d, name, 0, false);
+        else
+            EditorMessage(d.Handle, MessageError, "File " + name + " not found");
+    }
+    SetWindowTextA(Control(d, IDC_ICONFILENAME), d.CurrentIconFile.c_str());
+    d.OkResult = IDOK;
+    d.Checking = false;
+}
+
+void btnLoadIconsClick(TdlgChangeIcon& d)
+{
+    std::string start = d.CurrentIconFile;
+    if (start.empty())
+        start = ControlText(d, IDC_ICONFILENAME);
+    if (start.empty())
+        start = d.LastBrowsed;
+    char name[MAX_PATH] = "";
+    const std::string directory = IconDirectoryOf(start);
+    OPENFILENAMEA open;
+    ZeroMemory(&open, sizeof open);
+    open.lStructSize = sizeof open;
+    open.hwndOwner = d.Handle;
+    open.lpstrFilter = "Icon files (*.ico)\0*.ico\0Programs (*.exe)\0*.exe\0DLL's (*.dll)\0*.dll\0"
+                       "Icon libraries (*.nil)\0*.nil\0All files (*.*)\0*.*\0";
+    open.nFilterIndex = start.empty() ? 1 : (DWORD)IconFilterIndex(start);
+    open.lpstrInitialDir = directory.empty() ? nullptr : directory.c_str();
+    open.lpstrFile = name;
+    open.nMaxFile = sizeof name;
+    open.lpstrTitle = "Select icon file";
+    open.Flags = OFN_HIDEREADONLY;
+    if (!GetOpenFileNameA(&open))
+        return;
+    d.LastBrowsed = name;
+    if (LoadIcons(d, name, 0, false))
+        SetWindowTextA(Control(d, IDC_ICONFILENAME), d.CurrentIconFile.c_str());
+}
+
+void IconGridDrawCell(TdlgChangeIcon& d, const GridDrawCell& draw)
+{
+    const int i = draw.column;
+    if (i < 0 || i >= d.IconCount)
+        return;
+    TIcon& icon = d.IconList[(size_t)i];
+    if (icon.empty())
+        icon.setHandle(IconOf(d.CurrentIconFile, i));
+    if (!icon.empty())
+        DrawIcon(draw.dc, draw.cell.left + 2, draw.cell.top + 2, icon.handle());
+}
+
+void CloseDialog(TdlgChangeIcon& d, int result)
+{
+    d.Closing = true;  // the field loses the focus now: nothing is to be checked any more
+    EndDialog(d.Handle, result);
+}
+
+// OK: a pending check runs instead of closing; otherwise the chosen icon's
+// image moves to the button, so that it outlives the list.
+void btnOKClick(TdlgChangeIcon& d)
+{
+    if (d.OkResult == 0) {
+        CheckIconFileName(d);
+        return;
+    }
+    const int i = (int)SendMessageA(Control(d, IDC_ICONLIST), GM_GETCURRENT, 0, 0);
+    d.Button->IconFile = d.CurrentIconFile;
+    d.Button->IconIndex = i;
+    if (i >= 0 && i < d.IconCount) {
+        TIcon& icon = d.IconList[(size_t)i];
+        if (icon.empty())  // a cell never painted has no image yet
+            icon.setHandle(IconOf(d.CurrentIconFile, i));
+        d.Button->Icon = std::move(icon);
+    } else {
+        d.Button->Icon.setHandle(nullptr);  // a file without icons: the button shows the default icon
+    }
+    CloseDialog(d, IDOK);
+}
+
+void OnCommand(TdlgChangeIcon& d, int id, int code)
+{
+    switch (id) {
+    case IDC_ICONFILENAME:
+        if (code == EN_TYPED)
+            d.OkResult = 0;
+        else if (code == EN_KILLFOCUS && !d.Closing)
+            CheckIconFileName(d);
+        break;
+    case IDC_LOADICONS: btnLoadIconsClick(d); break;
+    case IDOK: btnOKClick(d); break;
+    case IDCANCEL: CloseDialog(d, IDCANCEL); break;
+    default: break;
+    }
+}
+
+void OnDrawItem(const TdlgChangeIcon& d, const DRAWITEMSTRUCT& item)
+{
+    switch (item.CtlID) {
+    case IDOK: DrawGlyphButton(item, d.Glyphs, GlyphCheck); break;
+    case IDCANCEL: DrawGlyphButton(item, d.Glyphs, GlyphCross); break;
+    default: break;
+    }
+}
+
+void FormCreate(TdlgChangeIcon& d)
+{
+    d.Fonts = CreateFormFonts();
+    d.Glyphs = CreateGlyphFaces();
+    SetWindowTextA(d.Handle, "Change Icon");
+    SizeForm(d.Handle, d.Left, d.Top, ChangeIconFormWidth, ChangeIconFormHeight);
+    RegisterIconGrid(GetModuleHandleA(nullptr));
+    CreateFormControls(d.Handle, ChangeIconFormControls, ChangeIconFormControlCount, d.Fonts);
+    if (WindowsVersion < 395) {
+        const int ids[] = {IDOK, IDCANCEL, IDC_LOADICONS};
+        GrowButtonsForOldWindows(d.Handle, ids, 3);
+    }
+    WatchTyping(Control(d, IDC_ICONFILENAME));
+    d.IconCount = 0;
+    LoadIcons(d, d.Button->IconFile, (short)d.Button->IconIndex, true);
+    SetWindowTextA(Control(d, IDC_ICONFILENAME), d.CurrentIconFile.c_str());
+    SetFocus(Control(d, IDC_ICONFILENAME));
+}
+
+// Every way of closing ends here: no icon of the list outlives the dialog.
+void FormClose(TdlgChangeIcon& d)
+{
+    FreeIcons(d);
+    DeleteFormFonts(d.Fonts);
+    DeleteGlyphFaces(d.Glyphs);
+}
+
+INT_PTR CALLBACK ChangeIconDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        Dialog(window).Handle = window;
+        FormCreate(Dialog(window));
+        return FALSE;  // the File name field has the focus
+    }
+    if (GetWindowLongPtrA(window, DWLP_USER) == 0)
+        return FALSE;
+    TdlgChangeIcon& d = Dialog(window);
+    switch (message) {
+    case WM_COMMAND: OnCommand(d, LOWORD(wParam), HIWORD(wParam)); return TRUE;
+    case WM_NOTIFY: {
+        const NMHDR& hdr = *reinterpret_cast<const NMHDR*>(lParam);
+        if (hdr.idFrom == IDC_ICONLIST && hdr.code == GN_DRAWCELL)
+            IconGridDrawCell(d, reinterpret_cast<const GridDrawCell&>(hdr));
+        return TRUE;
+    }
+    case WM_DRAWITEM: OnDrawItem(d, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_DESTROY: FormClose(d); SetWindowLongPtrA(window, DWLP_USER, 0); return TRUE;
+    default: return FALSE;
+    }
+}
+
+}  // namespace
+
+bool ExecuteChangeIconDialog(HWND owner, TButtonInfo& button, int left, int top)
+{
+    TdlgChangeIcon d;
+    d.Button = &button;
+    d.Left = left;
+    d.Top = top;
+    EmptyDialog dialog = MakeEmptyDialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+    return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &dialog.header, owner, ChangeIconDialogProc,
+                                   (LPARAM)&d) == IDOK;
+}
