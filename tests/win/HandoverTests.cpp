@@ -79,6 +79,8 @@ BOOL CALLBACK CollectTexts(HWND child, LPARAM data)
 }
 
 // Boxes are everything of the dialog class but the editor's own main form.
+const char PropertiesCaption[] = "Quenvolet icon properties";
+
 bool IsBox(HWND window)
 {
     return Text(window) != "Configure Quenvolet";
@@ -103,6 +105,7 @@ struct Handover {
     std::string programs = dir.file("Both Programs");
     std::string ini = dir.file("My Settings") + "\\Quen volt.INI";
     std::vector<Answered> boxes;
+    int propertiesAnswer = IDCANCEL;  // how the editor's properties dialog is left
 
     explicit Handover(bool withEditor = true)
     {
@@ -200,7 +203,8 @@ struct Handover {
         EnumChildWindows(box, CollectTexts, reinterpret_cast<LPARAM>(&seen.text));
         if (!known || boxes.back().owner != seen.owner)
             boxes.push_back(seen);
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)GetDlgItem(box, IDOK));
+        const int answer = seen.caption == PropertiesCaption ? propertiesAnswer : IDOK;
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), (LPARAM)GetDlgItem(box, answer));
         Pump(200);
     }
 
@@ -285,30 +289,34 @@ TEST_SUITE("handover")
 
     TEST_CASE("Properties opens the editor on the button's entry alone; the bar comes back as last saved")
     {
-        Handover h;
-        HWND bar = h.startBar(FloatingAt60 + h.buttons({"Alpha", "Beta", "Gamma", "Delta"}));
-        REQUIRE(bar != nullptr);
-        const std::string before = ReadFile(h.ini);
-        // moved since the last save: the editor's bar does not know it
-        SetWindowPos(bar, nullptr, 400, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        h.popup(bar, 2, 'p');
-        HWND box = h.waitFor([&] { return h.box("Information") ? bar : nullptr; });
-        REQUIRE(box != nullptr);
-        const Answered* info = h.box("Information");
-        CHECK(info->text == "The button properties dialog is not available yet.");
-        // the main form, never shown, stands on the third entry
-        CHECK(info->owner != nullptr);
-        CHECK_FALSE(info->ownerVisible);
-        CHECK(info->current == 2);
+        for (int answer : {IDCANCEL, IDOK}) {
+            CAPTURE(answer);
+            Handover h;
+            h.propertiesAnswer = answer;
+            HWND bar = h.startBar(FloatingAt60 + h.buttons({"Alpha", "Beta", "Gamma", "Delta"}));
+            REQUIRE(bar != nullptr);
+            const std::string before = ReadFile(h.ini);
+            // moved since the last save: the editor's bar does not know it
+            SetWindowPos(bar, nullptr, 400, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            h.popup(bar, 2, 'p');
+            REQUIRE(h.waitFor([&] { return h.box(PropertiesCaption) ? bar : nullptr; }) != nullptr);
+            const Answered* dialog = h.box(PropertiesCaption);
+            // the main form, never shown, stands on the third entry
+            CHECK(dialog->owner != nullptr);
+            CHECK_FALSE(dialog->ownerVisible);
+            CHECK(dialog->current == 2);
 
-        bar = h.waitFor([&] { return IsWindow(bar) ? nullptr : FindOther(BarClass); });
-        REQUIRE(bar != nullptr);
-        CHECK(h.boxes.size() == 1);
-        RECT r = WindowRect(bar);
-        CHECK(r.left == 60);
-        CHECK(r.top == 70);
-        CHECK(ButtonNames(bar).size() == 4);
-        CHECK(ReadFile(h.ini) == before);
+            bar = h.waitFor([&] { return IsWindow(bar) ? nullptr : FindOther(BarClass); });
+            REQUIRE(bar != nullptr);
+            CHECK(h.boxes.size() == 1);
+            RECT r = WindowRect(bar);
+            CHECK(r.left == 60);
+            CHECK(r.top == 70);
+            CHECK(ButtonNames(bar) == std::vector<std::string>{"Alpha", "Beta", "Gamma", "Delta"});
+            // Cancel writes nothing; OK saves the buttons in the editor's words
+            CHECK((ReadFile(h.ini) == before) == (answer == IDCANCEL));
+            CHECK(EndsWith(Profile(h.ini, "Button3", "FileName"), "Gamma.exe"));
+        }
     }
 
     TEST_CASE("a button deleted since the last save is written before the editor starts")
@@ -341,8 +349,8 @@ TEST_SUITE("handover")
         REQUIRE(bar != nullptr);
         CHECK(ButtonNames(bar) == std::vector<std::string>{"Alpha", "Beta", "Gamma"});
         h.popup(bar, 1, 'p');  // Beta on the bar
-        REQUIRE(h.waitFor([&] { return h.box("Information") ? bar : nullptr; }) != nullptr);
-        const Answered* info = h.box("Information");
+        REQUIRE(h.waitFor([&] { return h.box(PropertiesCaption) ? bar : nullptr; }) != nullptr);
+        const Answered* info = h.box(PropertiesCaption);
         CHECK(info->entries == 4);
         CHECK(info->current == 1);  // "None"
         CHECK(h.waitFor([&] { return IsWindow(bar) ? nullptr : FindOther(BarClass); }) != nullptr);
