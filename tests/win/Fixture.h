@@ -1,24 +1,139 @@
-// A bar of this process started on an INI file written by the test, with a
-// watcher answering its message boxes, and the pieces of INI texts.
+// What the Windows tests share: temporary folders and files, profile values,
+// a watcher that answers message boxes, a stand-in WinHelp window, the
+// launcher started in this process, screen pixels, the recorder, and a bar of
+// this process started on an INI file written by the test.
 #ifndef QUENVOLT_TESTS_FIXTURE_H
 #define QUENVOLT_TESTS_FIXTURE_H
 
 #include <doctest.h>
 
-#include "Harness.h"
+#include <map>
+#include <string>
+#include <vector>
+
+#include "QUENVOLT.h"
 
 namespace qv {
 
-// Registers the extension ".qvdoc" for this user, opened by the recorder.
-void RegisterRecorderDocuments();
+// A fresh folder under the temporary folder, removed with its files at the end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+void WriteFile(const std::string& path, const std::string& content);
+std::string ReadFile(const std::string& path);
+bool FileExists(const std::string& path);
+
+// A value of an INI file as the real profile functions read it, else the
+// fallback; with no key the section's keys, with no section the file's
+// sections, each list joined by "|".
+std::string Profile(const std::string& file, const char* section, const char* key, const char* fallback = "<absent>");
+
+struct SeenBox {
+    std::string caption, text;  // text: the box's static texts joined by "|"
+};
+
+// Answers every dialog box that appears with a command id (IDOK, IDCANCEL...)
+// from a thread of its own, and keeps what it saw.
+class BoxWatcher {
+public:
+    explicit BoxWatcher(int answer = IDOK);
+    ~BoxWatcher();
+    void setAnswer(int answer) { InterlockedExchange(&answer_, answer); }
+    std::vector<SeenBox> seen() const;
+    void clear();
+
+private:
+    static DWORD WINAPI Run(void* self);
+    HANDLE thread_;
+    volatile LONG stop_, answer_;
+    mutable CRITICAL_SECTION lock_;
+    std::vector<SeenBox> seen_;
+};
+
+// A window of the class WinHelp talks to; keeps the commands and files sent.
+struct FakeHelp {
+    FakeHelp();
+    ~FakeHelp() { DestroyWindow(window); }
+    std::vector<std::pair<unsigned, std::string>> calls() const;
+    HWND window;
+};
+
+// Handles this thread's messages for about the given time, or until done() holds.
+void Pump(int milliseconds = 50);
+template <class F>
+bool PumpUntil(F done, int milliseconds = 30000)
+{
+    for (DWORD start = GetTickCount(); !done(); Pump(10))
+        if ((int)(GetTickCount() - start) > milliseconds)
+            return done();
+    return true;
+}
+
+// The launcher in this process: a bar created with a command line as WinMain
+// gets it, and forgotten again without saving.
+bool StartBar(const std::string& commandLine, int showCommand = SW_SHOWNORMAL);
+void ResetLauncher();
+
+RECT WindowRect(HWND window);
+
+// Sets the work area until the guard ends.
+struct WorkAreaGuard {
+    RECT saved;
+    explicit WorkAreaGuard(RECT area) { SystemParametersInfoA(SPI_GETWORKAREA, 0, &saved, 0), SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0); }
+    ~WorkAreaGuard() { SystemParametersInfoA(SPI_SETWORKAREA, 0, &saved, 0); }
+};
+
+// The pixels of a window's client area as the screen shows them, painted anew
+// first unless told not to.
+struct Capture {
+    explicit Capture(HWND window, bool repaint = true);
+    COLORREF at(int x, int y) const { return x < 0 || y < 0 || x >= w || y >= h ? CLR_INVALID : pixels[(size_t)y * w + x]; }
+    int w, h;
+    std::vector<COLORREF> pixels;
+};
+
+// The folder of the test programs, the recorder among them.
+std::string ProgramFolder();
+std::string RecorderPath();
+
+// A 32 x 32 icon file of one colour with a one-pixel frame of another.
+void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame);
+
+// The record the recorder left (key=value lines), once its process has ended.
+// A Wine process can take many seconds to start on a busy machine, hence the
+// generous time-out.
+std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds = 90000);
+
+// A file beside the test program for the time of a case, present (a copy of
+// another file, else a line of text) or absent; a file that was there before
+// is put back at the end.
+class BesideProgram {
+public:
+    BesideProgram(const std::string& name, bool present, const std::string& copyOf = "");
+    ~BesideProgram();
+
+private:
+    std::string path_;
+    bool setAside_;
+};
+
 
 struct BarFixture {
     TempDir dir;
     std::string ini = dir.file("Quenvolt.INI");
     BoxWatcher boxes;
+    char home[MAX_PATH] = "";  // the current folder, put back at the end
 
-    BarFixture() { ResetLauncher(); }
-    ~BarFixture() { ResetLauncher(); }
+    BarFixture() { GetCurrentDirectoryA(sizeof home, home), ResetLauncher(); }
+    ~BarFixture() { ResetLauncher(), SetCurrentDirectoryA(home); }
     // Writes the INI file and starts the bar on it.
     bool start(const std::string& content, int show = SW_SHOWNOACTIVATE)
     {
@@ -49,7 +164,8 @@ inline std::string Buttons(const std::string& program, const std::vector<std::st
     return text;
 }
 
-inline std::string ThreeButtons(const std::string& recorder) { return Buttons(recorder, {"first", "second", "third"}); }
+// Registers the extension ".qvdoc" for this user, opened by the recorder.
+void RegisterRecorderDocuments();
 
 // Points the recorder at a file of the fixture's folder.
 inline std::string RecordInto(const BarFixture& f, const char* name)
@@ -58,19 +174,10 @@ inline std::string RecordInto(const BarFixture& f, const char* name)
     return f.dir.file(name);
 }
 
-// Makes a folder the current directory for the time of a test.
-class CurrentDirectory {
-public:
-    explicit CurrentDirectory(const std::string& path)
-    {
-        GetCurrentDirectoryA(sizeof saved_, saved_);
-        SetCurrentDirectoryA(path.c_str());
-    }
-    ~CurrentDirectory() { SetCurrentDirectoryA(saved_); }
-
-private:
-    char saved_[MAX_PATH];
-};
+// A mouse message over a window of the bar as the bar hears it; returns the
+// items of the popup menu it opened, which is then sent the key (or dismissed).
+// With unheard, the bar is kept from hearing that the menu closed.
+std::vector<std::string> Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool unheard = false);
 
 }  // namespace qv
 

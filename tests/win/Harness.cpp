@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <sstream>
 
 namespace qv {
 
@@ -67,46 +67,37 @@ struct Locked {
     ~Locked() { LeaveCriticalSection(lock); }
 };
 
-std::vector<SeenBox> BoxWatcher::seen() const { Locked held(&lock_); return seen_; }
-
-void BoxWatcher::clear() { Locked held(&lock_); seen_.clear(); }
-
-bool BoxWatcher::waitFor(size_t count, int milliseconds) const
+std::vector<SeenBox> BoxWatcher::seen() const
 {
-    return PumpUntil([&] { return seen().size() >= count; }, milliseconds);
+    Locked held(&lock_);
+    return seen_;
 }
 
-static BOOL CALLBACK CollectText(HWND child, LPARAM texts)
+void BoxWatcher::clear()
 {
-    char cls[64], text[1024];
-    GetClassNameA(child, cls, sizeof cls);
-    // An icon control holds its resource name as text, not words.
-    const LONG type = GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK;
-    if (lstrcmpiA(cls, "Static") == 0 && type != SS_ICON && type != SS_BITMAP && GetWindowTextA(child, text, sizeof text))
-        *reinterpret_cast<std::string*>(texts) += std::string("|") + text;
-    return TRUE;
-}
-
-static BOOL CALLBACK CollectDialog(HWND window, LPARAM found)
-{
-    char cls[64];
-    GetClassNameA(window, cls, sizeof cls);
-    if (lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(window))
-        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-    return TRUE;
+    Locked held(&lock_);
+    seen_.clear();
 }
 
 DWORD WINAPI BoxWatcher::Run(void* self)
 {
     auto* watcher = static_cast<BoxWatcher*>(self);
     for (std::vector<HWND> answered, found; !watcher->stop_; answered.swap(found), found.clear(), Sleep(20)) {
-        EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&found));
-        for (HWND dialog : found) {
+        for (HWND dialog = nullptr; (dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr)) != nullptr;) {
+            if (!IsWindowVisible(dialog))
+                continue;
+            found.push_back(dialog);
             if (std::find(answered.begin(), answered.end(), dialog) == answered.end()) {
-                char caption[512];
+                char caption[512], text[1024];
                 GetWindowTextA(dialog, caption, sizeof caption);
                 std::string texts;
-                EnumChildWindows(dialog, CollectText, reinterpret_cast<LPARAM>(&texts));
+                for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+                    // An icon control holds its resource name as text, not words.
+                    const LONG type = GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK;
+                    if (GetClassNameA(child, text, sizeof text) && lstrcmpiA(text, "Static") == 0 && type != SS_ICON &&
+                        type != SS_BITMAP && GetWindowTextA(child, text, sizeof text))
+                        texts += std::string("|") + text;
+                }
                 Locked held(&watcher->lock_);
                 watcher->seen_.push_back({caption, texts.empty() ? texts : texts.substr(1)});
             }
@@ -189,12 +180,20 @@ RECT WindowRect(HWND window)
     return r;
 }
 
-Capture::Capture(int left, int top, int width, int height) : w(width), h(height)
+Capture::Capture(HWND window, bool repaint)
 {
+    if (repaint)
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(100);
+    RECT r;
+    GetClientRect(window, &r);
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    w = r.right, h = r.bottom;
     HDC screen = GetDC(nullptr);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            pixels.push_back(GetPixel(screen, left + x, top + y));
+            pixels.push_back(GetPixel(screen, origin.x + x, origin.y + y));
     ReleaseDC(nullptr, screen);
 }
 
@@ -223,73 +222,58 @@ void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame)
     WriteFile(path, ico + std::string(size * 4, '\0'));  // the AND mask: all opaque
 }
 
-static std::map<std::string, std::string> ParseRecord(const std::string& content)
-{
-    std::map<std::string, std::string> record;
-    size_t pos = 0;
-    while (pos < content.size()) {
-        size_t end = content.find('\n', pos);
-        if (end == std::string::npos)
-            end = content.size();
-        std::string line = content.substr(pos, end - pos);
-        size_t eq = line.find('=');
-        if (eq != std::string::npos)
-            record[line.substr(0, eq)] = line.substr(eq + 1);
-        pos = end + 1;
-    }
-    return record;
-}
-
 std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds)
 {
-    // The folder tells when a file appears in it; the time-out is only a last resort.
-    std::string folder = path.substr(0, path.find_last_of('\\'));
-    HANDLE change = FindFirstChangeNotificationA(folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME);
+    // The recorder writes its record under another name and renames it when complete.
     std::map<std::string, std::string> record;
-    const DWORD start = GetTickCount();
-    for (;;) {
-        record = ParseRecord(ReadFile(path));
-        if (record.count("end") != 0)
-            break;
-        const DWORD spent = GetTickCount() - start;
-        if ((int)spent >= milliseconds) {
-            record.clear();
-            break;
-        }
-        DWORD slice = (DWORD)milliseconds - spent;
-        if (slice > 200)
-            slice = 200;
-        if (change != INVALID_HANDLE_VALUE) {
-            if (MsgWaitForMultipleObjects(1, &change, FALSE, slice, QS_ALLINPUT) == WAIT_OBJECT_0)
-                FindNextChangeNotification(change);
-        } else {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, slice, QS_ALLINPUT);
-        }
-        Pump(0);
-    }
-    if (change != INVALID_HANDLE_VALUE)
-        FindCloseChangeNotification(change);
-
-    // The recorder's end, so that it neither outlives its folder nor overlaps the next case.
-    if (!record.empty()) {
-        HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, (DWORD)std::strtoul(record["pid"].c_str(), nullptr, 10));
-        if (process != nullptr) {
-            const DWORD spent = GetTickCount() - start;
-            DWORD left = (int)spent < milliseconds ? (DWORD)milliseconds - spent : 0;
-            while (MsgWaitForMultipleObjects(1, &process, FALSE, left, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
-                Pump(0);
-                const DWORD now = GetTickCount() - start;
-                left = (int)now < milliseconds ? (DWORD)milliseconds - now : 0;
-            }
-            CloseHandle(process);
-        }
+    if (!PumpUntil([&] { return FileExists(path); }, milliseconds))
+        return record;
+    std::istringstream lines(ReadFile(path));
+    for (std::string line; std::getline(lines, line);)
+        record[line.substr(0, line.find('='))] = line.substr(line.find('=') + 1);
+    // Its end, so that it neither outlives its folder nor overlaps the next case.
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, std::strtoul(record["pid"].c_str(), nullptr, 10));
+    if (process != nullptr) {
+        PumpUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, milliseconds);
+        CloseHandle(process);
     }
     return record;
 }
 
-}  // namespace qv
+static std::vector<std::string> popupTexts;
+static WPARAM popupKey;
+static bool popupUnheard;
+static WNDPROC barProc;
 
-namespace qv {
+// Reads the popup menu when its loop first goes idle, then types the key into it.
+static LRESULT CALLBACK WatchPopup(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_MENUSELECT && popupUnheard)
+        return 0;
+    if (message == WM_ENTERIDLE && wParam == MSGF_MENU && PopupMenu != nullptr && popupTexts.empty()) {
+        for (int i = 0; i < GetMenuItemCount(PopupMenu); ++i) {
+            char text[300] = "";
+            GetMenuStringA(PopupMenu, (UINT)i, text, sizeof text, MF_BYPOSITION);
+            popupTexts.push_back(text);
+        }
+        if (popupKey != 0)
+            PostMessageA(window, WM_CHAR, popupKey, 0);
+        else
+            EndMenu();
+    }
+    return CallWindowProcA(barProc, window, message, wParam, lParam);
+}
+
+std::vector<std::string> Click(HWND window, WPARAM key, UINT mouse, bool unheard)
+{
+    popupTexts.clear();
+    popupKey = key;
+    popupUnheard = unheard;
+    barProc = (WNDPROC)SetWindowLongPtrA(BarState.BarWindow, GWLP_WNDPROC, (LONG_PTR)WatchPopup);
+    SendMessageA(BarState.BarWindow, WM_SETCURSOR, (WPARAM)window, MAKELPARAM(HTCLIENT, mouse));
+    SetWindowLongPtrA(BarState.BarWindow, GWLP_WNDPROC, (LONG_PTR)barProc);
+    return popupTexts;
+}
 
 void RegisterRecorderDocuments()
 {
@@ -298,12 +282,14 @@ void RegisterRecorderDocuments()
     RegSetValueA(HKEY_CLASSES_ROOT, "QuenvoletTestDocument\\shell\\open\\command", REG_SZ, command.c_str(), 0);
 }
 
-BesideProgram::BesideProgram(const std::string& name, bool present)
+BesideProgram::BesideProgram(const std::string& name, bool present, const std::string& copyOf)
     : path_(ProgramFolder() + "\\" + name), setAside_(false)
 {
     if (FileExists(path_))
         setAside_ = MoveFileExA(path_.c_str(), (path_ + ".aside").c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-    if (present)
+    if (present && !copyOf.empty())
+        CopyFileA(copyOf.c_str(), path_.c_str(), FALSE);
+    else if (present)
         WriteFile(path_, "Help for the tests of Quenvolet\r\n");
 }
 
