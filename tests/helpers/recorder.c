@@ -1,5 +1,5 @@
 /* A stand-in program for the tests: it records how it was started (its
-   command line, its own path, process id, working directory, the show command
+   command line, process id, working directory, the show command
    WinMain got and the performance counter at its start, for the click
    benchmark) into the file that the environment variable QV_RECORD names,
    then ends. The record is written under another name, ends with the line
@@ -40,8 +40,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     if (file == INVALID_HANDLE_VALUE)
         return 2;
     put(file, "cmdline=", GetCommandLineA());
-    GetModuleFileNameA(NULL, text, sizeof text);
-    put(file, "exe=", text);
     wsprintfA(text, "%lu", (unsigned long)GetCurrentProcessId());
     put(file, "pid=", text);
     GetCurrentDirectoryA(sizeof text, text);

@@ -13,7 +13,7 @@ void Delete(int slot) { PopupSlot = slot, SendMessageA(BarState.BarWindow, WM_CO
 
 TEST_SUITE("bar")
 {
-    TEST_CASE_FIXTURE(BarFixture, "a button's menu runs it; a delete asks first and is saved by a save, a shut-down or Close")
+    TEST_CASE_FIXTURE(BarFixture, "the button menu runs; a delete asks first, and a save, shut-down or Close saves it")
     {
         REQUIRE(start(Buttons(RecorderPath(), {"first", "second", "third"})));
         CHECK(Click(slot(1)->ButtonWindow) == std::vector<std::string>{"&Run recorder.exe", "&Delete", "&Properties"});

@@ -7,7 +7,7 @@ using namespace qv;
 
 TEST_SUITE("config")
 {
-    TEST_CASE_FIXTURE(BarFixture, "buttons load in order past gaps, are left alone unchanged and written back without gaps")
+    TEST_CASE_FIXTURE(BarFixture, "buttons load past gaps, stay as they were unchanged, and are saved without gaps")
     {
         RegisterRecorderDocuments();
         const std::string doc = dir.file("letter.qvdoc"), sub = dir.file("sub"), title(70, 't');
@@ -19,19 +19,20 @@ TEST_SUITE("config")
         // A program is looked for in its own folder first, a bare name in the button's folder.
         WriteFile(ini, Section("Window") + Key("Title", title) + Key("AlwaysOnTop", "False") + Key("Left", "200") +
                        Key("Top", "200") + Section("Button2") + Key("FileName", Notepad) + Key("Parameters", "two") +
-                       "; written by hand\r\n" + Key("Comment", "mine") + Section("Button3") + Key("FileName", "None") +
-                       Section("Button4") + Key("FileName", "none") +
+                       "; written by hand\r\n" + Key("Comment", "mine") +
+                       Section("Button3") + Key("FileName", "None") + Section("Button4") + Key("FileName", "none") +
                        Section("Button5") + Key("FileName", "sub\\tool.exe") + Key("DefaultDirectory", sub) +
                        Section("Button6") + Key("FileName", "tool.exe") + Key("DefaultDirectory", sub) +
                        Section("Button7") + Key("FileName", doc) +
-                       Section("Button8") + Key("FileName", Notepad) + Key("Window", "maximized") + Key("IconFile", upper) +
+                       Section("Button8") + Key("FileName", Notepad) + Key("Window", "maximized") +
+                       Key("IconFile", upper) +
                        Section("Button11") + Key("FileName", "C:\\WINDOWS\\EXPLORER.EXE") + Key("IconFile", "") +
                        Section("Extra") + Key("Keep", "me"));
         SetCurrentDirectoryA(dir.path().c_str());
         REQUIRE(StartBar("   Quenvolt.INI", SW_SHOWNOACTIVATE));
-        CHECK(lstrcmpiA(BarState.ConfigFilePath, ini.c_str()) == 0);
         REQUIRE(boxes.seen().size() == 1);
-        CHECK((boxes.seen()[0].caption + "|" + boxes.seen()[0].text) == "Cannot add icon|No associated executable file found for file\nnone");
+        CHECK(boxes.seen()[0].caption == "Cannot add icon");
+        CHECK(boxes.seen()[0].text == "No associated executable file found for file\nnone");
         REQUIRE(ButtonCount == 6);
         char caption[100];
         GetWindowTextA(bar(), caption, sizeof caption);
@@ -46,7 +47,8 @@ TEST_SUITE("config")
         CHECK(Profile(ini, nullptr, nullptr) == "Window|Extra|Button1|Button2|Button3|Button4|Button5|Button6");
         struct Row { const char *section, *key, *value; } rows[] = {
             {"Button1", nullptr, "FileName|Parameters"}, {"Button2", "DefaultDirectory", sub.c_str()},
-            {"Button2", "IconFile", "progman.exe"}, {"Button2", "IconIndex", "1"}, {"Button4", "Parameters", doc.c_str()},
+            {"Button2", "IconFile", "progman.exe"}, {"Button2", "IconIndex", "1"},
+            {"Button4", "Parameters", doc.c_str()},
             {"Button5", nullptr, "FileName|Parameters|Window"}, {"Button5", "Window", "Maximized"},
             {"Button6", "IconIndex", "36"}, {"Extra", "Keep", "me"},
         };

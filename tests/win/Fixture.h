@@ -87,7 +87,11 @@ RECT WindowRect(HWND window);
 // Sets the work area until the guard ends.
 struct WorkAreaGuard {
     RECT saved;
-    explicit WorkAreaGuard(RECT area) { SystemParametersInfoA(SPI_GETWORKAREA, 0, &saved, 0), SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0); }
+    explicit WorkAreaGuard(RECT area)
+    {
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &saved, 0);
+        SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0);
+    }
     ~WorkAreaGuard() { SystemParametersInfoA(SPI_SETWORKAREA, 0, &saved, 0); }
 };
 
@@ -95,7 +99,10 @@ struct WorkAreaGuard {
 // first unless told not to.
 struct Capture {
     explicit Capture(HWND window, bool repaint = true);
-    COLORREF at(int x, int y) const { return x < 0 || y < 0 || x >= w || y >= h ? CLR_INVALID : pixels[(size_t)y * w + x]; }
+    COLORREF at(int x, int y) const
+    {
+        return x >= 0 && y >= 0 && x < w && y < h ? pixels[(size_t)y * w + x] : CLR_INVALID;
+    }
     int w, h;
     std::vector<COLORREF> pixels;
 };

@@ -28,7 +28,10 @@ TempDir::~TempDir()
     SHFileOperationA(&remove);
 }
 
-void WriteFile(const std::string& path, const std::string& content) { std::ofstream(path, std::ios::binary) << content; }
+void WriteFile(const std::string& path, const std::string& content)
+{
+    std::ofstream(path, std::ios::binary) << content;
+}
 
 std::string ReadFile(const std::string& path)
 {
@@ -91,7 +94,7 @@ DWORD WINAPI BoxWatcher::Run(void* self)
                 char caption[512], text[1024];
                 GetWindowTextA(dialog, caption, sizeof caption);
                 std::string texts;
-                for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+                for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
                     // An icon control holds its resource name as text, not words.
                     const LONG type = GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK;
                     if (GetClassNameA(child, text, sizeof text) && lstrcmpiA(text, "Static") == 0 && type != SS_ICON &&

@@ -8,7 +8,7 @@ using namespace qv;
 
 TEST_SUITE("launch")
 {
-    TEST_CASE_FIXTURE(BarFixture, "a program starts in the caller's folder, else the button's, else the bar's, shown as told")
+    TEST_CASE_FIXTURE(BarFixture, "a program starts in the caller's folder, else the button's, else the bar's, as told")
     {
         const std::string button = dir.file("button"), caller = dir.file("caller");
         CreateDirectoryA(button.c_str(), nullptr);

@@ -6,7 +6,7 @@ using namespace qv;
 
 TEST_SUITE("desk")
 {
-    TEST_CASE_FIXTURE(BarFixture, "a configuration file that cannot be written is named in one warning, and saved later")
+    TEST_CASE_FIXTURE(BarFixture, "a file that cannot be written is named in one warning, and saved by the next save")
     {
         struct Row { const char* what; UINT message; WPARAM wParam; size_t boxes; } rows[] = {
             {"save now", WM_SYSCOMMAND, IDM_SAVESETTINGS, 1}, {"closing", WM_CLOSE, 0, 1},
@@ -41,7 +41,8 @@ TEST_SUITE("desk")
     {
         MONITORINFO info = {sizeof info};
         INFO("scripts/with-wine.sh shows a second monitor right of the primary one");
-        REQUIRE(GetMonitorInfoA(MonitorFromPoint({GetSystemMetrics(SM_CXSCREEN) + 10, 10}, MONITOR_DEFAULTTONULL), &info));
+        HMONITOR monitor = MonitorFromPoint({GetSystemMetrics(SM_CXSCREEN) + 10, 10}, MONITOR_DEFAULTTONULL);
+        REQUIRE(GetMonitorInfoA(monitor, &info));
         const RECT second = info.rcWork;
         REQUIRE(start(Section("Window") + Key("Left", std::to_string(second.left + 300)) + Key("Top", "300") +
                       Buttons(Notepad, {"", "", ""})));
