@@ -38,15 +38,13 @@ void MakeShortcut(const std::string& path, const std::string& target, const char
     CoInitialize(nullptr);
     IShellLinkA* link = nullptr;
     IPersistFile* file = nullptr;
-    WCHAR wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
     REQUIRE(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void**)&link) == S_OK);
     REQUIRE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, (void**)&file)));
     link->SetPath(target.c_str());
     link->SetArguments(arguments);
     link->SetWorkingDirectory(directory);
     link->SetIconLocation(icon, 0);
-    CHECK(SUCCEEDED(file->Save(wide, TRUE)));
+    CHECK(SUCCEEDED(file->Save(std::wstring(path.begin(), path.end()).c_str(), TRUE)));  // the paths are ASCII
     file->Release();
     link->Release();
     CoUninitialize();
