@@ -27,11 +27,6 @@ std::string Foreign(const std::string& file)
     return kept;
 }
 
-std::string Button(int n, const std::string& program)
-{
-    return Section("Button" + std::to_string(n)) + Key("FileName", program);
-}
-
 }  // namespace
 
 TEST_SUITE("hostile")
@@ -39,7 +34,7 @@ TEST_SUITE("hostile")
     TEST_CASE("hostile configuration files: the bar starts, and a save keeps what it does not own")
     {
         const std::string plain =
-            Section("Window") + Key("Title", "Plain") + Button(1, Notepad) + Section("Keep") + Key("A", "1");
+            Section("Window") + Key("Title", "Plain") + Buttons(Notepad, {""}) + Section("Keep") + Key("A", "1");
         std::string garbage(65536, '\0'), big = plain + Section("Big"), many = plain;
         for (size_t i = 0; i < garbage.size(); ++i)
             garbage[i] = (char)((i * 2654435761u) >> 13);
@@ -52,13 +47,13 @@ TEST_SUITE("hostile")
             {"binary garbage", garbage + "\r\n" + plain + garbage.substr(0, 4096), false},
             {"a 10 MiB file", big, false},
             {"values of 100,000 characters", Section("Window") + Key("Title", v) + Key("Position", v) + Key("Left", v) +
-                 Button(1, v) + Button(2, Notepad) + Key("Parameters", v) + Key("DefaultDirectory", v) +
-                 Key("IconFile", v) + Key("IconIndex", v) + Key("Window", v) + Section("Long") + Key(v, v), false},
+                 Buttons(Notepad, {v}) + Key("DefaultDirectory", v) + Key("IconFile", v) + Key("IconIndex", v) +
+                 Key("Window", v) + Section("Button2") + Key("FileName", v) + Section("Long") + Key(v, v), false},
             {"10,000 sections", many, false},
             {"CR LF and LF mixed", "[Window]\nTitle=Mixed\r\n[Button1]\r\nFileName=" + std::string(Notepad) +
                  "\nParameters=p\r\n[Keep]\nA=1\r\nB=2\n\r\n[Other]\r\nC=3\nD=4", false},
-            {"duplicated keys and sections", Section("Keep") + Key("A", "1") + Key("A", "2") + plain +
-                 Section("Keep") + Key("B", "3") + Button(1, Notepad) + Section("Window") + Key("Title", "two"), false},
+            {"duplicated keys and sections", Section("Keep") + Key("A", "1") + Key("A", "2") + plain + Section("Keep") +
+                 Key("B", "3") + Buttons(Notepad, {"p"}) + Section("Window") + Key("Title", "two"), false},
             {"a file held open without sharing", plain, true},
         };
         for (const Row& row : rows) {
