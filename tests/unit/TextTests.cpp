@@ -1,91 +1,56 @@
-// Text helpers: reading and writing integers, display names and the
-// configuration path of the command line. Buffers are heap blocks of their
-// exact size, so the sanitizer reports any write past them.
+// Text helpers: integers, display names, explorer's path and the
+// configuration path of the command line.
 #include <doctest.h>
 
 #include <climits>
-#include <string>
-#include <vector>
 
+#include "Buffers.h"
 #include "core/Text.h"
 
 TEST_SUITE("Text") {
 
-TEST_CASE("ParseInt reads a sign after blanks and stops at the first other character")
+TEST_CASE("ParseInt reads blanks, a sign and digits up to the first other character")
 {
-    struct Row { const char* s; int value; } rows[] = {
-        {" \t-12x", -12}, {"+7", 7}, {"abc", 0}, {"", 0}, {"- 5", 0}, {"99999999999", INT_MAX}, {"-2147483648", INT_MIN},
-    };
-    for (const Row& r : rows)
-        CHECK(ParseInt(r.s) == r.value);
+    CHECK(ParseInt(" \t-12x") == -12);
+    CHECK(ParseInt("+7") == 7);
+    CHECK(ParseInt("- 5") == 0);
+    CHECK(ParseInt("99999999999") == INT_MAX);
 }
 
-TEST_CASE("FormatInt writes plain decimal or nothing")
+TEST_CASE("ApplyDisplayName keeps the program's extension and stays within its buffer")
 {
-    struct Row { int v; size_t size; bool ok; const char* text; } rows[] = {
-        {INT_MIN, 12, true, "-2147483648"}, {0, 2, true, "0"}, {12345, 5, false, ""}, {-1, 2, false, ""},
-    };
-    for (const Row& r : rows) {
-        std::vector<char> b(r.size, 'x');
-        CHECK(FormatInt(b.data(), b.size(), r.v) == r.ok);
-        CHECK(std::string(b.data()) == r.text);
-    }
-    char section[16];
-    FormatButtonSection(section, sizeof section, 24);
-    CHECK(std::string(section) == "Button24");
-}
-
-TEST_CASE("a display name is used only when it keeps the program's extension and fits")
-{
-    struct Row { const char *program, *display; size_t size; const char* result; } rows[] = {
-        {"C:\\p\\notepad.exe", "Notepad.EXE", 260, "C:\\p\\Notepad.EXE"},
-        {"C:\\p\\notepad.exe", "notepad", 260, "C:\\p\\notepad.exe"},
-        {"C:\\p\\notepad.exe", "", 260, "C:\\p\\notepad.exe"},
-        {"C:\\p\\a.exe", "abcdefgh.exe", 17, "C:\\p\\a.exe"},
-    };
-    for (const Row& r : rows) {
-        std::vector<char> b(r.size);
-        TextCopy(b.data(), b.size(), r.program);
-        CHECK(ApplyDisplayName(b.data(), b.size(), r.display) == (std::string(r.program) != r.result));
-        CHECK(std::string(b.data()) == r.result);
-    }
+    char program[17] = "C:\\p\\notepad.exe";
+    CHECK_FALSE(ApplyDisplayName(program, sizeof program, "notepad"));  // extensions hidden
+    CHECK_FALSE(ApplyDisplayName(program, sizeof program, "notepad2.exe"));
+    CHECK(ApplyDisplayName(program, sizeof program, "Notepad.EXE"));
+    CHECK(std::string(program) == "C:\\p\\Notepad.EXE");
 }
 
 TEST_CASE("IsExplorerPath looks at the last twelve characters in any case")
 {
-    struct Row { const char* path; bool is; } rows[] = {
-        {"C:\\WINDOWS\\EXPLORER.EXE", true}, {"explorer.exe", true}, {"xplorer.exe", false}, {"C:\\explorer.exe.lnk", false},
-    };
-    for (const Row& r : rows)
-        CHECK(IsExplorerPath(r.path) == r.is);
+    CHECK(IsExplorerPath("C:\\WINDOWS\\EXPLORER.EXE"));
+    CHECK_FALSE(IsExplorerPath("xplorer.exe"));
+    CHECK_FALSE(IsExplorerPath("C:\\explorer.exe.lnk"));
 }
 
-TEST_CASE("TakeConfigPath skips blanks and takes the rest verbatim")
+TEST_CASE("the configuration path: the command line after its blanks, else the program's with .INI")
 {
-    struct Row { std::string line; bool taken; std::string path; } rows[] = {
-        {"", false, ""}, {"   ", false, ""}, {"  C:\\My Files\\q.ini ", true, "C:\\My Files\\q.ini "},
-        {"\"q.ini\"", true, "\"q.ini\""}, {"\tq.ini", true, "\tq.ini"},
-        {"  " + std::string(300, 'p'), true, std::string(259, 'p')},
+    const auto taken = [](const std::string& line) {
+        std::vector<char> path(260);
+        return Outcome(TakeConfigPath(line.c_str(), path.data(), path.size()) != nullptr, path);
     };
-    for (const Row& r : rows) {
-        std::vector<char> b(260, '\0');
-        CHECK((TakeConfigPath(r.line.c_str(), b.data(), b.size()) == b.data()) == r.taken);
-        CHECK(std::string(b.data()) == r.path);
-    }
-}
-
-TEST_CASE("ReplaceExtensionWithIni overwrites from the last dot")
-{
-    struct Row { const char* path; size_t size; bool ok; const char* result; } rows[] = {
-        {"C:\\q\\Quenvolt.exe", 260, true, "C:\\q\\Quenvolt.INI"}, {"C:\\a.b\\Quenvolt", 260, true, "C:\\a.INI"},
-        {"Quenvolt", 260, true, "Quenvolt"}, {"C:\\q.e", 7, false, "C:\\q.e"}, {"C:\\q.e", 9, true, "C:\\q.INI"},
+    CHECK(taken("   ") == "refused");
+    CHECK(taken("  C:\\My Files\\q.ini ") == "C:\\My Files\\q.ini ");
+    CHECK(taken(std::string(300, 'p')) == std::string(259, 'p'));
+    const auto ini = [](const char* program, size_t size) {
+        std::vector<char> path(size);
+        TextCopy(path.data(), size, program);
+        return Outcome(ReplaceExtensionWithIni(path.data(), size), path);
     };
-    for (const Row& r : rows) {
-        std::vector<char> b(r.size);
-        TextCopy(b.data(), b.size(), r.path);
-        CHECK(ReplaceExtensionWithIni(b.data(), b.size()) == r.ok);
-        CHECK(std::string(b.data()) == r.result);
-    }
+    CHECK(ini("C:\\q\\Quenvolt.exe", 260) == "C:\\q\\Quenvolt.INI");
+    CHECK(ini("Quenvolt", 260) == "Quenvolt");
+    CHECK(ini("C:\\q.e", 9) == "C:\\q.INI");
+    CHECK(ini("C:\\q.e", 8) == "refusedC:\\q.e");
 }
 
 }

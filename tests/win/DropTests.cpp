@@ -11,15 +11,11 @@ using namespace qv;
 
 namespace {
 
-using Record = std::map<std::string, std::string>;
 using Names = std::vector<std::string>;
 
-// A started program may take long to show up on a loaded machine.
-const int RecordWait = 30000;
-
-// A drop block as the shell hands it over: the names at (x, y) of the bar's
-// client area.
-HDROP MakeDrop(const Names& names, int x, int y)
+// Hands the names over as the shell does, dropped at (x, y) of the bar's
+// client area (the caption by default); the bar frees the block.
+void Drop(const Names& names, int x = 5, int y = -3)
 {
     size_t bytes = sizeof(DROPFILES) + 1;
     for (const std::string& n : names)
@@ -27,80 +23,31 @@ HDROP MakeDrop(const Names& names, int x, int y)
     HGLOBAL block = GlobalAlloc(GHND, bytes);
     DROPFILES* header = static_cast<DROPFILES*>(GlobalLock(block));
     header->pFiles = sizeof(DROPFILES);
-    header->pt.x = x;
-    header->pt.y = y;
-    header->fNC = FALSE;
-    header->fWide = FALSE;
+    header->pt = {x, y};
     char* p = reinterpret_cast<char*>(header + 1);
-    for (const std::string& n : names) {
-        std::memcpy(p, n.c_str(), n.size() + 1);
-        p += n.size() + 1;
-    }
+    for (const std::string& n : names)
+        p = std::strcpy(p, n.c_str()) + n.size() + 1;
     GlobalUnlock(block);
-    return static_cast<HDROP>(block);
+    SendMessageA(BarState.BarWindow, WM_DROPFILES, (WPARAM)block, 0);
 }
-
-// Drops names at (x, y); the bar frees the block.
-void Drop(HWND bar, const Names& names, int x, int y)
-{
-    SendMessageA(bar, WM_DROPFILES, (WPARAM)MakeDrop(names, x, y), 0);
-}
-
-// Drops names onto the bar's caption.
-void DropOnBar(HWND bar, const Names& names)
-{
-    Drop(bar, names, 5, -3);
-}
-
-// Drops names onto slot 0 and returns what its program saw.
-Record DropOnFirst(BarFixture& f, const Names& names)
-{
-    static int counter;
-    std::string record = RecordInto(f, ("drop" + std::to_string(++counter) + ".rec").c_str());
-    Drop(f.bar(), names, 3, 3);
-    return WaitForRecord(record, RecordWait);
-}
-
-struct Shortcut {
-    std::string target;
-    std::string arguments;
-    std::string directory;
-    std::string icon;
-};
 
 // Writes a shortcut file with the shell-link object.
-bool MakeShortcut(const std::string& path, const Shortcut& s)
+void MakeShortcut(const std::string& path, const std::string& target, const char* arguments, const char* directory,
+                  const char* icon)
 {
     CoInitialize(nullptr);
     IShellLinkA* link = nullptr;
-    bool ok = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void**)&link));
-    if (ok) {
-        if (!s.target.empty())
-            link->SetPath(s.target.c_str());
-        link->SetArguments(s.arguments.c_str());
-        link->SetWorkingDirectory(s.directory.c_str());
-        if (!s.icon.empty())
-            link->SetIconLocation(s.icon.c_str(), 0);
-        IPersistFile* file = nullptr;
-        ok = SUCCEEDED(link->QueryInterface(IID_IPersistFile, (void**)&file));
-        if (ok) {
-            WCHAR wide[MAX_PATH];
-            MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-            ok = SUCCEEDED(file->Save(wide, TRUE));
-            file->Release();
-        }
-        link->Release();
-    }
+    IPersistFile* file = nullptr;
+    REQUIRE(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void**)&link) == S_OK);
+    REQUIRE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, (void**)&file)));
+    link->SetPath(target.c_str());
+    link->SetArguments(arguments);
+    link->SetWorkingDirectory(directory);
+    link->SetIconLocation(icon, 0);
+    CHECK(SUCCEEDED(file->Save(std::wstring(path.begin(), path.end()).c_str(), TRUE)));  // the paths are ASCII
+    file->Release();
+    link->Release();
     CoUninitialize();
-    return ok && FileExists(path);
-}
-
-// A name in folder whose full path has exactly length characters.
-std::string PathOfLength(const std::string& folder, size_t length, const std::string& ending = ".txt")
-{
-    std::string path = folder + "\\";
-    path += std::string(length - path.size() - ending.size(), 'n');
-    return path + ending;
 }
 
 bool SamePath(const std::string& a, const std::string& b)
@@ -108,39 +55,17 @@ bool SamePath(const std::string& a, const std::string& b)
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
 
-// The folder without a trailing separator, as a started program sees it.
-std::string Unslashed(std::string path)
-{
-    if (!path.empty() && path.back() == '\\')
-        path.pop_back();
-    return path;
-}
+int CountWhileBoxOpen = -1;
 
-std::string Buttons(const std::string& program, int count)
+// From another thread: once the bar shows a box, drops the recorder onto the
+// bar, notes its buttons when the bar has taken the drop, and closes the box.
+DWORD WINAPI DropWhileBoxOpen(void* fixture)
 {
-    std::string ini;
-    for (int n = 1; n <= count; ++n)
-        ini += Section("Button" + std::to_string(n)) + Key("FileName", program) + Key("Parameters", "");
-    return ini;
-}
-
-// A drop sent from another thread as soon as the bar shows a box.
-struct LateDrop {
-    BarFixture* f;
-    std::string program;
-    int countWhileOpen;
-};
-
-DWORD WINAPI DropWhileBoxOpen(void* data)
-{
-    LateDrop* l = static_cast<LateDrop*>(data);
-    DWORD start = GetTickCount();
-    while (l->f->boxes.seen().empty() && GetTickCount() - start < 10000)
-        Sleep(10);
-    // Sent, not posted: it returns once the bar has dealt with it.
-    SendMessageA(l->f->bar(), WM_DROPFILES, (WPARAM)MakeDrop({l->program}, 5, -3), 0);
-    l->countWhileOpen = ButtonCount;
-    l->f->boxes.setAnswer(IDOK);
+    BoxWatcher& boxes = static_cast<BarFixture*>(fixture)->boxes;
+    boxes.waitFor(1);
+    Drop({RecorderPath()});
+    CountWhileBoxOpen = ButtonCount;
+    boxes.setAnswer(IDOK);
     return 0;
 }
 
@@ -148,259 +73,116 @@ DWORD WINAPI DropWhileBoxOpen(void* data)
 
 TEST_SUITE("drop")
 {
-    TEST_CASE_FIXTURE(BarFixture, "names dropped onto a button reach its program in full or relative to a folder")
+    TEST_CASE_FIXTURE(BarFixture, "names dropped onto a button reach its program in full, else relative to a folder")
     {
         const std::string recorder = RecorderPath();
-        REQUIRE(start(Buttons(recorder, 1) + Section("Button2") + Key("FileName", recorder) + Key("Parameters", "second")));
-        const size_t room = 137 - recorder.size();
-        TempDir other;
-
-        SUBCASE("a path of the room's length goes as it is; one more and it goes by name")
-        {
-            std::string fits = PathOfLength(dir.path(), room);
-            CHECK(DropOnFirst(*this, {fits})["cmdline"] == recorder + " " + fits);
-            std::string longer = PathOfLength(dir.path(), room + 1);
-            Record r = DropOnFirst(*this, {longer});
-            CHECK(r["cmdline"] == recorder + " " + longer.substr(dir.path().size() + 1));
-            CHECK(SamePath(Unslashed(r["cwd"]), dir.path()));
+        REQUIRE(start(Buttons(recorder, {"", "second"})));
+        const std::string spaced = dir.file("two words.txt");
+        const std::string longer = dir.file(std::string(137 - recorder.size() - dir.path().size(), 'n'));
+        struct Row { int x; std::string names, cmdline, cwd; } rows[] = {
+            {3, spaced, recorder + " \"" + spaced + "\"", ""},
+            {3, longer, recorder + " " + longer.substr(dir.path().size() + 1), dir.path()},
+            {BarState.CellWidth + 1, "x.txt", recorder + " second x.txt", ""},  // right of the separator
+        };
+        for (const Row& r : rows) {
+            CAPTURE(r.cmdline);
+            const std::string record = RecordInto(*this, (std::to_string(&r - rows) + ".rec").c_str());
+            Drop({r.names}, r.x, 3);
+            auto seen = WaitForRecord(record);
+            CHECK(seen["cmdline"] == r.cmdline);
+            if (!r.cwd.empty())
+                CHECK(SamePath(seen["cwd"], r.cwd));
         }
-        SUBCASE("a path with a blank is quoted")
-        {
-            std::string spaced = dir.file("two words.txt");
-            CHECK(DropOnFirst(*this, {spaced})["cmdline"] == recorder + " \"" + spaced + "\"");
-        }
-        SUBCASE("names of the first file's folder go bare, another folder's in full")
-        {
-            std::string a = PathOfLength(dir.path(), room / 2, "a.txt");
-            std::string b = PathOfLength(dir.path(), room / 2, "b.txt");
-            std::string c = other.file("c.txt");
-            Record r = DropOnFirst(*this, {a, b, c});
-            CHECK(r["cmdline"] == recorder + " " + a.substr(dir.path().size() + 1) + " " +
-                                      b.substr(dir.path().size() + 1) + " " + c);
-            CHECK(SamePath(Unslashed(r["cwd"]), dir.path()));
-        }
-        SUBCASE("names that fit in neither form start nothing")
-        {
-            std::string record = RecordInto(*this, "none.rec");
-            std::string name = dir.path() + "\\" + std::string(room + 1, 'x');
-            Drop(bar(), {dir.file("short.txt"), name}, 3, 3);
-            Names many;
-            for (int i = 0; i < 500; ++i)
-                many.push_back(dir.file("f" + std::to_string(i) + ".txt"));
-            Drop(bar(), many, 3, 3);
-            auto seen = boxes.seen();
-            REQUIRE(seen.size() == 2);
-            for (const SeenBox& box : seen) {
-                CHECK(box.caption == "Cannot run program");
-                CHECK(box.text == "Name(s) of file(s) dropped too long for command line");
-            }
-            Pump(1500);
-            CHECK_FALSE(FileExists(record));
-        }
-        SUBCASE("the separator column belongs to the button on its left")
-        {
-            std::string record = RecordInto(*this, "separator.rec");
-            Drop(bar(), {"x.txt"}, BarState.CellWidth, 3);
-            CHECK(WaitForRecord(record, RecordWait)["cmdline"] == recorder + " x.txt");
-            record = RecordInto(*this, "second.rec");
-            Drop(bar(), {"x.txt"}, BarState.CellWidth + 1, 3);
-            CHECK(WaitForRecord(record, RecordWait)["cmdline"] == recorder + " second x.txt");
-        }
+        Drop({dir.file(std::string(138 - recorder.size(), 'x'))}, 3, 3);  // too long in either form
+        REQUIRE(boxes.seen().size() == 1);
+        CHECK(boxes.seen()[0].text == "Name(s) of file(s) dropped too long for command line");
         CHECK(ButtonCount == 2);
     }
 
-    TEST_CASE_FIXTURE(BarFixture, "files and shortcuts dropped onto the bar become buttons, saved only by a save")
+    TEST_CASE_FIXTURE(BarFixture, "files and shortcuts dropped onto the bar become buttons, saved by the next save")
     {
         RegisterRecorderDocuments();
-        const std::string recorder = RecorderPath();
-        const std::string doc = dir.file("letter.qvdoc");
-        const std::string icon = dir.file("blue.ico");
+        const std::string recorder = RecorderPath(), doc = dir.file("letter.qvdoc"), icon = dir.file("blue.ico");
         WriteFile(doc, "text");
         WriteIconFile(icon, RGB(0, 0, 255), RGB(255, 255, 0));
         SetEnvironmentVariableA("QVDROP", dir.path().c_str());
         SetEnvironmentVariableA("QVLETTER", "letter");
-        const std::string toProgram = dir.file("program.lnk");
-        const std::string toDocument = dir.file("document.LNK");
-        const std::string withNames = dir.file("names.lnk");
-        REQUIRE(MakeShortcut(toProgram, {recorder, "-a \"b c\"", dir.path(), icon}));
-        REQUIRE(MakeShortcut(toDocument, {doc, "-x", "", ""}));
+        MakeShortcut(dir.file("program.lnk"), recorder, "-a \"b c\"", dir.path().c_str(), icon.c_str());
         // The shell-link object makes a target without a drive absolute, so the name stands inside it.
-        REQUIRE(MakeShortcut(withNames, {dir.file("%QVLETTER%.qvdoc"), "", "%QVDROP%%QVNOWHERE%", "%QVDROP%\\blue.ico"}));
-        REQUIRE(start(Buttons(recorder, 1)));
+        MakeShortcut(dir.file("names.LNK"), dir.file("%QVLETTER%.qvdoc"), "-x", "%QVDROP%%QVNOWHERE%",
+                     "%QVDROP%\\blue.ico");
+        REQUIRE(start(Buttons(recorder, {""})));
 
-        DropOnBar(bar(), {doc, recorder, toProgram, toDocument, withNames});
+        Drop({doc, recorder, dir.file("program.lnk"), dir.file("names.LNK")});
         CHECK(boxes.seen().empty());
-        REQUIRE(ButtonCount == 6);
-        RECT client;
-        GetClientRect(bar(), &client);
-        CHECK(client.right == 6 * (BarState.CellWidth + 1) - 1);
-
-        const LauncherButton* d = slot(1);
-        CHECK(SamePath(d->ProgramPath, recorder));
-        CHECK(std::string(d->Parameters) == doc);
-        CHECK(std::string(d->DefaultDirectory).empty());
-        CHECK(d->ShowCommand == SW_SHOW);
-        CHECK(d->Icon != nullptr);
-        CHECK(IsWindow(d->ButtonWindow));
-        // Documents are named by program and document; programs by themselves.
-        CHECK((d->Document && !slot(2)->Document && !slot(3)->Document && slot(4)->Document));
-
-        CHECK(SamePath(slot(2)->ProgramPath, recorder));
-        CHECK(std::string(slot(2)->Parameters).empty());
-
-        const LauncherButton* p = slot(3);
-        CHECK(SamePath(p->ProgramPath, recorder));
-        CHECK(std::string(p->Parameters) == "-a \"b c\"");
-        CHECK(SamePath(p->DefaultDirectory, dir.path()));
-        // The shortcut's own show command, not the SW_SHOW of a plain file
-        // (the test system's shell-link object reads every one as SW_SHOWNORMAL).
-        CHECK(p->ShowCommand == SW_SHOWNORMAL);
-        CHECK(SamePath(p->IconFile, icon));
-
-        CHECK(std::string(slot(4)->Parameters) == doc + " -x");
-
-        const LauncherButton* n = slot(5);
-        CHECK(SamePath(n->ProgramPath, recorder));
-        CHECK(std::string(n->Parameters) == doc);
-        CHECK(SamePath(n->DefaultDirectory, dir.path()));
-        CHECK(SamePath(n->IconFile, icon));
-
-        // Not in the file until the next save; then in the order of the bar.
+        REQUIRE(ButtonCount == 5);
+        struct Row { std::string parameters, directory, iconFile; int show; bool document; } rows[] = {
+            {doc, "", "progman.exe", SW_SHOW, true},  // the recorder has no icon of its own
+            {"", "", "progman.exe", SW_SHOW, false},
+            {"-a \"b c\"", dir.path(), icon, SW_SHOWNORMAL, false},  // what the shortcut says
+            {doc + " -x", dir.path(), icon, SW_SHOWNORMAL, true},
+        };
+        for (int s = 1; s < ButtonCount; ++s) {
+            CAPTURE(s);
+            const Row& r = rows[s - 1];
+            CHECK(SamePath(slot(s)->ProgramPath, recorder));
+            CHECK(slot(s)->Parameters == r.parameters);
+            CHECK(SamePath(slot(s)->DefaultDirectory, r.directory));
+            CHECK(SamePath(slot(s)->IconFile, r.iconFile));
+            CHECK(slot(s)->ShowCommand == r.show);
+            CHECK(slot(s)->Document == r.document);
+            CHECK(IsWindow(slot(s)->ButtonWindow));
+        }
         CHECK(BarState.UnsavedChanges);
         CHECK(Profile(ini, "Button2", "FileName") == "<absent>");
-        std::vector<std::pair<std::string, std::string>> shown;
-        for (int s = 0; s < ButtonCount; ++s)
-            shown.push_back({slot(s)->ProgramPath, slot(s)->Parameters});
         SendMessageA(bar(), WM_SYSCOMMAND, IDM_SAVESETTINGS, 0);
-        CHECK(Profile(ini, "Button6", "FileName") != "<absent>");
-        ResetLauncher();
-        REQUIRE(StartBar(ini));
-        REQUIRE(ButtonCount == 6);
-        for (int s = 0; s < ButtonCount; ++s) {
-            CAPTURE(s);
-            CHECK(SamePath(slot(s)->ProgramPath, shown[s].first));
-            // A program saved without parameters comes back with the one blank of an absent key.
-            CHECK(std::string(slot(s)->Parameters) == (shown[s].second.empty() ? " " : shown[s].second));
-        }
-        CHECK(SamePath(slot(3)->DefaultDirectory, dir.path()));
+        CHECK(Profile(ini, "Button5", "Parameters") == doc + " -x");
     }
 
-    TEST_CASE_FIXTURE(BarFixture, "a file that gives no button is reported, earlier ones stay, later ones are not looked at")
+    TEST_CASE_FIXTURE(BarFixture, "a file that gives no button is told; the files before it stay, those after are left")
     {
         RegisterRecorderDocuments();
-        const std::string recorder = RecorderPath();
-        const std::string garbage = dir.file("garbage.lnk");
-        WriteFile(garbage, std::string(300, '\x5A'));
-        const std::string pif = dir.file("old.pif");
-        WriteFile(pif, std::string(545, '\0'));
-        const std::string empty = dir.file("empty.lnk");
-        REQUIRE(MakeShortcut(empty, {"", "-x", "", ""}));
-        const std::string missing = dir.file("missing.lnk");
-        REQUIRE(MakeShortcut(missing, {dir.file("gone.exe"), "", "", ""}));
-        const std::string loop = dir.file("loop.lnk");
-        SetEnvironmentVariableA("QVLOOP", "%QVLOOP%");
-        REQUIRE(MakeShortcut(loop, {"%QVLOOP%", "", "", ""}));
-        const std::string expandsTooFar = dir.file("far.lnk");
-        SetEnvironmentVariableA("QVLONG", std::string(250, 'L').c_str());
-        REQUIRE(MakeShortcut(expandsTooFar, {dir.file("%QVLONG%.exe"), "", "", ""}));
-        const std::string document = dir.file("letter.qvdoc");
-        WriteFile(document, "text");
-        const std::string crowded = dir.file("crowded.lnk");
-        REQUIRE(MakeShortcut(crowded, {document, std::string(137 - document.size(), 'a'), "", ""}));
-        const std::string unknown = dir.file("plain.qvnone");
+        const std::string recorder = RecorderPath(), garbage = dir.file("garbage.lnk");
+        const std::string unknown = dir.file("plain.qvnone"), longDocument = dir.file(std::string(150, 'n') + ".qvdoc");
+        WriteFile(garbage, std::string(300, 'Z'));
         WriteFile(unknown, "x");
-        const std::string longDocument = PathOfLength(dir.path(), 200, ".qvdoc");
         WriteFile(longDocument, "x");
-        const std::string longest = PathOfLength(dir.path(), 259, ".qvnone");
-        WriteFile(longest, "x");
-        REQUIRE(FileExists(longest));
-
-        const std::string shortcut = "Don't know how to handle shortcut:\n";
-        struct Row {
-            std::string dropped;
-            std::string text;
+        struct Row { int buttons; std::string dropped, box; } rows[] = {
+            {5, garbage, "Cannot add icon|Don't know how to handle shortcut:\n" + garbage},
+            {5, unknown, "Cannot add icon|No associated executable file found for file\n" + unknown},
+            {5, longDocument, "Cannot add icon|The document name is too long for a button:\n" + longDocument},
+            {23, recorder, "Sorry|No more free buttons"},
+            {5, recorder, "Sorry|Maximum window size reached"},
         };
-        const Row rows[] = {
-            {garbage, shortcut + garbage},
-            {pif, shortcut + pif},
-            {empty, shortcut + empty},
-            {missing, shortcut + missing},
-            {loop, shortcut + loop},
-            {expandsTooFar, shortcut + expandsTooFar},
-            {crowded, shortcut + crowded},  // the document, a blank and the arguments pass 137
-            {unknown, "No associated executable file found for file\n" + unknown},
-            {dir.path(), "No associated executable file found for file\n" + dir.path()},  // a folder
-            {longDocument, "The document name is too long for a button:\n" + longDocument},
-            {longest, ("No associated executable file found for file\n" + longest).substr(0, 255)},
-        };
-        REQUIRE(start(Buttons(recorder, 1)));
-        int count = 1;
         for (const Row& r : rows) {
-            CAPTURE(r.dropped);
+            CAPTURE(r.box);
+            ResetLauncher();
             boxes.clear();
-            DropOnBar(bar(), {recorder, r.dropped, recorder});
-            CHECK(ButtonCount == ++count);
-            auto seen = boxes.seen();
-            REQUIRE(seen.size() == 1);
-            CHECK(seen[0].caption == "Cannot add icon");
-            CHECK(seen[0].text == r.text);
-        }
-    }
-
-    TEST_CASE_FIXTURE(BarFixture, "the bar never holds more than 24 buttons nor grows past the work area")
-    {
-        const std::string recorder = RecorderPath();
-        SUBCASE("23 buttons and three files: one is added, the third is not looked at")
-        {
-            const std::string garbage = dir.file("garbage.lnk");
-            WriteFile(garbage, "not a shortcut");
-            REQUIRE(start(Buttons(recorder, 23)));
-            DropOnBar(bar(), {recorder, recorder, garbage});
-            CHECK(ButtonCount == 24);
-            auto seen = boxes.seen();
-            REQUIRE(seen.size() == 1);
-            CHECK(seen[0].caption == "Sorry");
-            CHECK(seen[0].text == "No more free buttons");
-        }
-        SUBCASE("500 files: buttons until the work area is full, then the bar stays")
-        {
-            REQUIRE(start(Buttons(recorder, 5)));
-            const RECT five = WindowRect(bar());
-            const int width = five.right - five.left;
-            RECT area = {0, 0, width + 2 * (BarState.CellWidth + 1) + 10, 1000};
-            WorkAreaGuard guard(area);
-            MoveWindow(bar(), 0, 200, width, five.bottom - five.top, TRUE);
-            Pump(50);
-            Names many(500, recorder);
-            DropOnBar(bar(), many);
-            CHECK(ButtonCount == 7);
-            CHECK(ButtonTable[7] == nullptr);
-            auto seen = boxes.seen();
-            REQUIRE(seen.size() == 1);
-            CHECK(seen[0].caption == "Sorry");
-            CHECK(seen[0].text == "Maximum window size reached");
-            const RECT r = WindowRect(bar());
-            CHECK(r.left >= area.left);
-            CHECK(r.right <= area.right);
-            CHECK(r.right - r.left == width + 2 * (BarState.CellWidth + 1));
+            REQUIRE(start(Buttons(recorder, Names(r.buttons))));
+            // room for one button more, on a bar wider than its least width
+            const RECT before = WindowRect(bar());
+            const int grown = before.right - before.left + BarState.CellWidth + 1;
+            WorkAreaGuard guard({0, 0, grown + 10, 1000});
+            MoveWindow(bar(), 0, 200, before.right - before.left, before.bottom - before.top, TRUE);
+            Drop({recorder, r.dropped, recorder});
+            CHECK(ButtonCount == r.buttons + 1);
+            CHECK(WindowRect(bar()).right == grown);
+            REQUIRE(boxes.seen().size() == 1);
+            CHECK(boxes.seen()[0].caption + "|" + boxes.seen()[0].text == r.box);
         }
     }
 
     TEST_CASE_FIXTURE(BarFixture, "a drop during an open box of the bar is handled after it")
     {
-        const std::string recorder = RecorderPath();
         const std::string unknown = dir.file("plain.qvnone");
         WriteFile(unknown, "x");
-        REQUIRE(start(Buttons(recorder, 1)));
+        REQUIRE(start(Buttons(RecorderPath(), {""})));
         boxes.setAnswer(0x7777);  // no such button: the box stays open
-
-        LateDrop late = {this, recorder, -1};
-        HANDLE helper = CreateThread(nullptr, 0, DropWhileBoxOpen, &late, 0, nullptr);
-
-        DropOnBar(bar(), {unknown});
-        WaitForSingleObject(helper, 15000);
+        HANDLE helper = CreateThread(nullptr, 0, DropWhileBoxOpen, this, 0, nullptr);
+        Drop({unknown});
+        WaitForSingleObject(helper, 60000);
         CloseHandle(helper);
-        CHECK(late.countWhileOpen == 1);
+        CHECK(CountWhileBoxOpen == 1);
         CHECK(PumpUntil([] { return ButtonCount == 2; }));
         CHECK(boxes.seen().size() == 1);
     }
