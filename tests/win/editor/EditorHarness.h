@@ -1,6 +1,6 @@
-// What the editor's Windows tests share: temporary files, INI text, icon
-// files, a watcher that answers the editor's message boxes, and the editor's
-// main form started in this process.
+// What the editor's Windows tests share: temporary files, INI text, a
+// watcher that answers the editor's message boxes, the editor's main form
+// started in this process, and a driver for its modal dialogs.
 #ifndef QVCONFIG_TESTS_EDITORHARNESS_H
 #define QVCONFIG_TESTS_EDITORHARNESS_H
 
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Qvmain.h"
+#include "forms/MainForm.h"
 
 namespace qe {
 
@@ -30,48 +31,33 @@ void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
 std::string Section(const std::string& name);
 std::string Key(const std::string& key, const std::string& value);
-// A profile value through GetPrivateProfileStringA; "<absent>" when missing.
+std::string Quoted(const std::string& s);
+// The one INI reader: a value as the profile functions read it ("<absent>"
+// when missing); with no key the section's lines, with no section the file's
+// section names, each list joined by "|".
 std::string Profile(const std::string& file, const char* section, const char* key);
-std::vector<std::string> SectionNames(const std::string& file);
 
-// A 32 x 32 icon file of one colour.
-void WriteIconFile(const std::string& path, COLORREF colour);
 std::string ProgramFolder();
-// The built QVconfig.exe, and the icon grid of its main form in process id.
 std::string EditorProgram();
-HWND FindEditorGrid(DWORD processId);
+// The test icon library with count numbered icons.
+std::string Library(int count);
+// The colour of the bar that the library draws into icon number n.
+COLORREF LibraryColour(int n);
 
-struct SeenBox {
-    std::string caption;
-    std::string text;
-};
-
-// Answers every message box of this process from a thread of its own: the
-// queued answers in turn, then OK. The main form itself is left alone.
-class BoxAnswerer {
-public:
+// Answers every message box of this thread as it opens: the queued answers
+// in turn, then OK. Keeps "caption|text" of each box seen.
+struct BoxAnswerer {
     BoxAnswerer();
     ~BoxAnswerer();
-    void answer(std::initializer_list<int> answers);
-    std::vector<SeenBox> seen() const;
-    void clear();
-
-private:
-    static DWORD WINAPI Run(void* self);
-    void poll();
-    HANDLE thread_;
-    volatile LONG stop_;
-    mutable CRITICAL_SECTION lock_;
-    std::deque<int> answers_;
-    std::vector<SeenBox> seen_;
-    std::vector<HWND> answered_;
+    std::deque<int> answers;
+    std::vector<std::string> seen;
+    HHOOK hook;
 };
 
 void Pump(int milliseconds = 50);
 
-// The editor's main form on a configuration file, started with
-// "QVconfig.exe" and the given parameters; closed (without the question)
-// when the test ends.
+// The editor's main form started with "QVconfig.exe" and the given
+// parameters; closed (without the question) when the test ends.
 class EditorForm {
 public:
     explicit EditorForm(const std::string& parameters);
@@ -80,32 +66,35 @@ public:
     HWND control(int id) const { return GetDlgItem(form.Handle, id); }
     void click(int id);
     void key(int id, WPARAM virtualKey);
+    void choosePosition(int choice);
     std::string text(int id) const;
-    RECT rect(int id) const;
     bool enabled(int id) const { return IsWindowEnabled(control(id)) != 0; }
-    bool visible(int id) const { return IsWindowVisible(control(id)) != 0; }
-    int grid(UINT message) const;
+    int grid(UINT message) const { return (int)SendMessageA(control(IDC_ICONGRID), message, 0, 0); }
 
     TfrmQVConfig form;
-    bool started;
 };
 
-// Sections Button1 .. Button<count>, each a program with an icon file of
-// its own colour under folder.
-std::string IconButtons(const TempDir& folder, int count);
+// What most cases start from: a box answerer, a folder, and q.ini in it
+// holding buttons program0.exe .. program<count - 1>.exe, each with its own
+// icon of the 100-icon library, followed by more text.
+struct EditorCase {
+    explicit EditorCase(int buttons, const std::string& more = "", const char* subfolder = nullptr);
+    BoxAnswerer boxes;
+    TempDir dir;
+    std::string ini, content;
+};
 
 // Drives the editor's modal dialogs from inside their own message loop: a
 // timer runs the steps in turn, each when the newest dialog (properties or
 // change icon) is shown and enabled, that is with no message box above it.
-// Steps close dialogs by posted commands; a run past its time-out cancels
-// whatever dialog is left, so that a test fails instead of hanging.
+// A run past its time-out cancels whatever dialog is left, so that a test
+// fails instead of hanging.
 class DialogDriver {
 public:
     using Step = std::function<void(HWND dialog)>;
     explicit DialogDriver(std::vector<Step> steps, int timeoutMs = 60000);
     ~DialogDriver();
-    bool finished() const { return next_ >= steps_.size(); }
-    bool timedOut() const { return timedOut_; }
+    bool finished() const { return next_ >= steps_.size() && !timedOut_; }
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
@@ -116,8 +105,6 @@ private:
     UINT_PTR timer_;
 };
 
-// The newest of the editor's dialogs that is open, or null.
-HWND TopDialog(bool enabledOnly);
 // Types text into an edit field character by character, replacing its text.
 void TypeInto(HWND edit, const std::string& text);
 // Presses a key in a control through the dialog's own message loop.
@@ -125,9 +112,20 @@ void PostKey(HWND control, WPARAM key);
 // Clicks a button as the mouse does: it takes the focus, then is pressed.
 void ClickButton(HWND dialog, int id);
 
-// Saves the screen rectangle of window as a .bmp file.
-bool SaveWindowBmp(HWND window, const std::string& path);
-
 }  // namespace qe
+
+#ifdef DOCTEST_VERSION
+// The boxes seen print in full when a check on them fails.
+template <>
+struct doctest::StringMaker<std::vector<std::string>> {
+    static doctest::String convert(const std::vector<std::string>& list)
+    {
+        std::string all;
+        for (const std::string& item : list)
+            all += "{" + item + "}";
+        return all.c_str();
+    }
+};
+#endif
 
 #endif
