@@ -42,21 +42,6 @@ std::string ReadFile(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-std::string Section(const std::string& name)
-{
-    return "[" + name + "]\r\n";
-}
-
-std::string Key(const std::string& key, const std::string& value)
-{
-    return key + "=" + value + "\r\n";
-}
-
-std::string Quoted(const std::string& s)
-{
-    return "\"" + s + "\"";
-}
-
 std::string Profile(const std::string& file, const char* section, const char* key)
 {
     // the buffer grows until the text is whole: a cut list comes back as size - 2
@@ -90,46 +75,24 @@ std::string EditorProgram()
     return path;
 }
 
-std::string Library(int count)
-{
-    return ProgramFolder() + "\\icons" + std::to_string(count) + ".dll";
-}
-
-COLORREF LibraryColour(int n)
-{
-    return RGB((n * 53) % 256, (n * 97) % 256, (n * 191) % 256);
-}
-
 // ---------------------------------------------------------------- boxes
 
 static BoxAnswerer* Answerer;
-
-static BOOL CALLBACK CollectText(HWND child, LPARAM data)
-{
-    char cls[32], text[2048];
-    GetClassNameA(child, cls, sizeof cls);
-    const LONG type = GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK;
-    if (lstrcmpiA(cls, "Static") == 0 && type != SS_ICON && GetWindowTextA(child, text, sizeof text) > 0)
-        *reinterpret_cast<std::string*>(data) += "|" + std::string(text);
-    return TRUE;
-}
 
 // Looks at each dialog once it is set up, when a box has its texts.
 static LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam)
 {
     const CWPRETSTRUCT& call = *reinterpret_cast<CWPRETSTRUCT*>(lParam);
     HWND box = call.hwnd;
-    char cls[32] = "", caption[512] = "";
+    char cls[32] = "", caption[512] = "", text[2048] = "";
     if (code == HC_ACTION && call.message == WM_INITDIALOG)
         GetClassNameA(box, cls, sizeof cls);
     // the main form and the editor's dialogs are dialogs too; a box has none of their fields
-    if (lstrcmpA(cls, "#32770") == 0 && !GetPropA(box, "answered") && !GetDlgItem(box, IDC_ICONGRID) &&
-        !GetDlgItem(box, IDC_EXEFILENAME) && !GetDlgItem(box, IDC_ICONFILENAME)) {
-        SetPropA(box, "answered", box);
+    if (lstrcmpA(cls, "#32770") == 0 && !GetDlgItem(box, IDC_ICONGRID) && !GetDlgItem(box, IDC_EXEFILENAME) &&
+        !GetDlgItem(box, IDC_ICONFILENAME)) {
         GetWindowTextA(box, caption, sizeof caption);
-        std::string seen = caption;
-        EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&seen));
-        Answerer->seen.push_back(seen);
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // a message box's text
+        Answerer->seen.push_back(std::string(caption) + "|" + text);
         int answer = Answerer->answers.empty() ? IDOK : Answerer->answers.front();
         if (!Answerer->answers.empty())
             Answerer->answers.pop_front();
@@ -144,30 +107,24 @@ BoxAnswerer::BoxAnswerer() : hook(SetWindowsHookExA(WH_CALLWNDPROCRET, AnswerBox
     Answerer = this;
 }
 
-BoxAnswerer::~BoxAnswerer()
-{
-    UnhookWindowsHookEx(hook);
-}
+// ---------------------------------------------------------------- form
 
-void Pump(int milliseconds)
+// Handles this thread's messages for a while, so that posted ones arrive.
+static void Pump()
 {
-    const DWORD start = GetTickCount();
-    do {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 20; Sleep(5)) {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
-        Sleep(5);
-    } while ((int)(GetTickCount() - start) < milliseconds);
+    }
 }
-
-// ---------------------------------------------------------------- form
 
 EditorForm::EditorForm(const std::string& parameters)
 {
     StartMainForm(form, ("QVconfig.exe " + parameters).c_str());
-    Pump(20);
+    Pump();
 }
 
 EditorForm::~EditorForm()
@@ -176,20 +133,13 @@ EditorForm::~EditorForm()
         form.Modified = false;
         DestroyWindow(form.Handle);
     }
-    Pump(20);
+    Pump();
 }
 
-void EditorForm::click(int id)
+void EditorForm::key(WPARAM virtualKey)
 {
-    SendMessageA(form.Handle, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)control(id));
-    Pump(10);
-}
-
-void EditorForm::key(int id, WPARAM virtualKey)
-{
-    SendMessageA(control(id), WM_KEYDOWN, virtualKey, 1);
-    SendMessageA(control(id), WM_KEYUP, virtualKey, 0xC0000001);
-    Pump(10);
+    SendMessageA(control(IDC_ICONGRID), WM_KEYDOWN, virtualKey, 1);
+    SendMessageA(control(IDC_ICONGRID), WM_KEYUP, virtualKey, 0xC0000001);
 }
 
 void EditorForm::choosePosition(int choice)
@@ -219,11 +169,10 @@ EditorCase::EditorCase(int buttons, const std::string& more, const char* subfold
 
 static DialogDriver* ActiveDriver;
 
-DialogDriver::DialogDriver(std::vector<Step> steps, int timeoutMs)
-    : steps_(std::move(steps)), deadline_(GetTickCount() + (DWORD)timeoutMs)
+DialogDriver::DialogDriver(std::vector<Step> steps)
+    : steps_(std::move(steps)), deadline_(GetTickCount() + 60000), timer_(SetTimer(nullptr, 0, 40, Tick))
 {
     ActiveDriver = this;
-    timer_ = SetTimer(nullptr, 0, 40, Tick);
 }
 
 DialogDriver::~DialogDriver()
@@ -232,49 +181,28 @@ DialogDriver::~DialogDriver()
     ActiveDriver = nullptr;
 }
 
-struct DialogSearch {
-    bool enabledOnly;
-    HWND found;
-};
-
-static BOOL CALLBACK FindDialogIn(HWND window, LPARAM data)
+// The change icon dialog lies above the properties dialog that opened it.
+static BOOL CALLBACK FindNewestDialog(HWND window, LPARAM data)
 {
-    DialogSearch& search = *reinterpret_cast<DialogSearch*>(data);
-    const bool ours = GetDlgItem(window, IDC_EXEFILENAME) || GetDlgItem(window, IDC_ICONFILENAME);
-    if (ours && IsWindowVisible(window) && (!search.enabledOnly || IsWindowEnabled(window))) {
-        // the change icon dialog lies above the properties dialog that opened it
-        if (!search.found || GetDlgItem(window, IDC_ICONFILENAME))
-            search.found = window;
-    }
+    HWND& found = *reinterpret_cast<HWND*>(data);
+    if (IsWindowVisible(window) &&
+        (GetDlgItem(window, IDC_ICONFILENAME) || (!found && GetDlgItem(window, IDC_EXEFILENAME))))
+        found = window;
     return TRUE;
-}
-
-// The newest of the editor's dialogs that is open, or null.
-static HWND TopDialog(bool enabledOnly)
-{
-    DialogSearch search = {enabledOnly, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), FindDialogIn, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 void CALLBACK DialogDriver::Tick(HWND, UINT, UINT_PTR, DWORD)
 {
     DialogDriver* driver = ActiveDriver;
-    if (!driver || driver->next_ >= driver->steps_.size())
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindNewestDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!driver || !dialog)
         return;
-    if ((int)(GetTickCount() - driver->deadline_) > 0) {
-        driver->timedOut_ = true;
-        driver->next_ = driver->steps_.size();
-        if (HWND dialog = TopDialog(false))
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        return;
-    }
-    HWND dialog = TopDialog(true);
-    if (!dialog)
-        return;
-    // a step may open a dialog of its own, whose loop runs the next step
-    Step step = driver->steps_[driver->next_++];
-    step(dialog);
+    driver->timedOut_ = driver->timedOut_ || (int)(GetTickCount() - driver->deadline_) > 0;
+    if (driver->timedOut_)
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    else if (IsWindowEnabled(dialog) && driver->next_ < driver->steps_.size())
+        driver->steps_[driver->next_++](dialog);  // a step may open a dialog whose loop runs the next one
 }
 
 void TypeInto(HWND edit, const std::string& text)

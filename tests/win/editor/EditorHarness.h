@@ -1,6 +1,6 @@
-// What the editor's Windows tests share: temporary files, INI text, a
-// watcher that answers the editor's message boxes, the editor's main form
-// started in this process, and a driver for its modal dialogs.
+// What the editor's Windows tests share: temporary files, INI text, a hook
+// that answers the editor's message boxes, the editor's main form started in
+// this process, and a driver for its modal dialogs.
 #ifndef QVCONFIG_TESTS_EDITORHARNESS_H
 #define QVCONFIG_TESTS_EDITORHARNESS_H
 
@@ -29,9 +29,9 @@ private:
 
 void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
-std::string Section(const std::string& name);
-std::string Key(const std::string& key, const std::string& value);
-std::string Quoted(const std::string& s);
+inline std::string Section(const std::string& name) { return "[" + name + "]\r\n"; }
+inline std::string Key(const std::string& key, const std::string& value) { return key + "=" + value + "\r\n"; }
+inline std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
 // The one INI reader: a value as the profile functions read it ("<absent>"
 // when missing); with no key the section's lines, with no section the file's
 // section names, each list joined by "|".
@@ -39,38 +39,33 @@ std::string Profile(const std::string& file, const char* section, const char* ke
 
 std::string ProgramFolder();
 std::string EditorProgram();
-// The test icon library with count numbered icons.
-std::string Library(int count);
-// The colour of the bar that the library draws into icon number n.
-COLORREF LibraryColour(int n);
+// The test icon library of count icons, and the colour of the bar in icon n.
+inline std::string Library(int count) { return ProgramFolder() + "\\icons" + std::to_string(count) + ".dll"; }
+inline COLORREF LibraryColour(int n) { return RGB((n * 53) % 256, (n * 97) % 256, (n * 191) % 256); }
 
 // Answers every message box of this thread as it opens: the queued answers
 // in turn, then OK. Keeps "caption|text" of each box seen.
 struct BoxAnswerer {
     BoxAnswerer();
-    ~BoxAnswerer();
+    ~BoxAnswerer() { UnhookWindowsHookEx(hook); }
     std::deque<int> answers;
     std::vector<std::string> seen;
     HHOOK hook;
 };
 
-void Pump(int milliseconds = 50);
-
 // The editor's main form started with "QVconfig.exe" and the given
 // parameters; closed (without the question) when the test ends.
-class EditorForm {
-public:
+struct EditorForm {
     explicit EditorForm(const std::string& parameters);
     ~EditorForm();
     bool open() const { return form.Handle != nullptr; }
     HWND control(int id) const { return GetDlgItem(form.Handle, id); }
-    void click(int id);
-    void key(int id, WPARAM virtualKey);
+    void click(int id) { SendMessageA(form.Handle, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)control(id)); }
+    void key(WPARAM virtualKey);  // in the icon grid
     void choosePosition(int choice);
     std::string text(int id) const;
     bool enabled(int id) const { return IsWindowEnabled(control(id)) != 0; }
     int grid(UINT message) const { return (int)SendMessageA(control(IDC_ICONGRID), message, 0, 0); }
-
     TfrmQVConfig form;
 };
 
@@ -85,14 +80,13 @@ struct EditorCase {
 };
 
 // Drives the editor's modal dialogs from inside their own message loop: a
-// timer runs the steps in turn, each when the newest dialog (properties or
-// change icon) is shown and enabled, that is with no message box above it.
-// A run past its time-out cancels whatever dialog is left, so that a test
-// fails instead of hanging.
+// timer runs the steps in turn, each in the newest dialog (properties or
+// change icon) while it is enabled, that is with no box above it.
+// Past its time-out it cancels every dialog, so that a test fails instead of hanging.
 class DialogDriver {
 public:
     using Step = std::function<void(HWND dialog)>;
-    explicit DialogDriver(std::vector<Step> steps, int timeoutMs = 60000);
+    explicit DialogDriver(std::vector<Step> steps);
     ~DialogDriver();
     bool finished() const { return next_ >= steps_.size() && !timedOut_; }
 
