@@ -27,7 +27,8 @@ TempDir::TempDir(const char* subfolder)
 TempDir::~TempDir()
 {
     const std::string list = root_ + '\0';  // a list of one folder, ended by a second zero
-    SHFILEOPSTRUCTA remove = {nullptr, FO_DELETE, list.c_str(), nullptr, FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT};
+    SHFILEOPSTRUCTA remove = {nullptr, FO_DELETE, list.c_str(), nullptr,
+                              FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT};
     SHFileOperationA(&remove);
 }
 
@@ -92,7 +93,7 @@ static LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam)
         !GetDlgItem(box, IDC_ICONFILENAME)) {
         GetWindowTextA(box, caption, sizeof caption);
         GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // a message box's text
-        Answerer->seen.push_back(std::string(caption) + "|" + text);
+        Answerer->seen += std::string(caption) + "|" + text + "\n";
         int answer = Answerer->answers.empty() ? IDOK : Answerer->answers.front();
         if (!Answerer->answers.empty())
             Answerer->answers.pop_front();

@@ -44,12 +44,12 @@ inline std::string Library(int count) { return ProgramFolder() + "\\icons" + std
 inline COLORREF LibraryColour(int n) { return RGB((n * 53) % 256, (n * 97) % 256, (n * 191) % 256); }
 
 // Answers every message box of this thread as it opens: the queued answers
-// in turn, then OK. Keeps "caption|text" of each box seen.
+// in turn, then OK. Keeps "caption|text" and a line feed for each box seen.
 struct BoxAnswerer {
     BoxAnswerer();
     ~BoxAnswerer() { UnhookWindowsHookEx(hook); }
     std::deque<int> answers;
-    std::vector<std::string> seen;
+    std::string seen;
     HHOOK hook;
 };
 
@@ -107,19 +107,5 @@ void PostKey(HWND control, WPARAM key);
 void ClickButton(HWND dialog, int id);
 
 }  // namespace qe
-
-#ifdef DOCTEST_VERSION
-// The boxes seen print in full when a check on them fails.
-template <>
-struct doctest::StringMaker<std::vector<std::string>> {
-    static doctest::String convert(const std::vector<std::string>& list)
-    {
-        std::string all;
-        for (const std::string& item : list)
-            all += "{" + item + "}";
-        return all.c_str();
-    }
-};
-#endif
 
 #endif

@@ -47,7 +47,8 @@ TEST_SUITE("file")
         REQUIRE(CopyFileA((ProgramFolder() + "\\recorder.exe").c_str(), silent.c_str(), FALSE));
         WriteFile(c.ini, Section("Window") + Key("Title", "Bar") + Section("Button2") + Key("Filename", editorExe) +
                              Section("Button3") + Key("Filename", silent) + Key("IconIndex", "3") +
-                             Section("Button5") + Key("Filename", "silent.exe") + Key("DefaultDirectory", c.dir.path()) +
+                             Section("Button5") + Key("Filename", "silent.exe") +
+                             Key("DefaultDirectory", c.dir.path()) +
                              Section("Button7") + Key("Filename", "") + Section("Button9") + Key("Filename", "None") +
                              Key("Parameters", "p9") + Section("Other") + Key("Keep", "me") +
                              Section("Button25") + Key("Filename", "x"));
@@ -67,7 +68,7 @@ TEST_SUITE("file")
         CHECK(ButtonList[3].Icon.empty());  // "None" is a file name like any other here
         CHECK(ButtonList[3].IconFile.empty());
         // a button without a program says so once while loading
-        CHECK(c.boxes.seen == std::vector<std::string>{"Error|No associated executable file found for file\n\rNone"});
+        CHECK(c.boxes.seen == "Error|No associated executable file found for file\n\rNone\n");
 
         editor.click(IDC_DELETE);  // entry 0 goes
         editor.click(IDOK);
@@ -86,7 +87,8 @@ TEST_SUITE("file")
             {"$10", "Minimizedxx", "IconIndex=16"},  // cut to ten letters: no word
             {"letters", "maximized", "Window=Maximized"},
         };
-        std::string content = "; a comment\r\n[window]\r\ntitle = " + title + "  \r\nPosition=Fixed\r\nHorizontal=Left\r\n";
+        std::string content =
+            "; a comment\r\n[window]\r\ntitle = " + title + "  \r\nPosition=Fixed\r\nHorizontal=Left\r\n";
         for (int n = 0; n < 3; ++n)
             content += Section("Button" + std::to_string(n + 1)) + Key("Filename", "f.qvnone") +
                        Key("Parameters", parameters) + Key("IconIndex", buttons[n].iconIndex) +
@@ -122,7 +124,9 @@ TEST_SUITE("file")
     TEST_CASE("hostile files: the editor starts, saves, and keeps every section it does not own")
     {
         const std::string program = EditorProgram(), v(100000, 'v');
-        auto button = [&](int n, const std::string& file) { return Section("Button" + std::to_string(n)) + Key("Filename", file); };
+        auto button = [](int n, const std::string& file) {
+            return Section("Button" + std::to_string(n)) + Key("Filename", file);
+        };
         std::string big = Section("Window") + Key("Title", "Big") + button(1, program) + Section("Big");
         for (int i = 0; big.size() < 10u * 1024 * 1024; ++i)
             big += Key("Key" + std::to_string(i), std::string(100, 'b'));
@@ -161,7 +165,7 @@ TEST_SUITE("file")
             if (r.locked) {
                 // the save fails, says so once, and keeps the form open with its changes
                 CHECK(editor.open());
-                CHECK(c.boxes.seen == std::vector<std::string>{"Configure Quenvolet|Unable to write to " + c.ini + "."});
+                CHECK(c.boxes.seen == "Configure Quenvolet|Unable to write to " + c.ini + ".\n");
                 CloseHandle(lock);
                 editor.click(IDOK);
             }
@@ -177,7 +181,9 @@ TEST_SUITE("grid")
     TEST_CASE("enabling of Insert, Delete, Properties and the arrows")
     {
         struct Row { int count; bool insert, remove, right; };
-        const Row rows[] = {{0, true, false, false}, {1, true, true, false}, {2, true, true, true}, {24, false, true, true}};
+        const Row rows[] = {
+            {0, true, false, false}, {1, true, true, false}, {2, true, true, true}, {24, false, true, true},
+        };
         for (const Row& r : rows) {
             CAPTURE(r.count);
             EditorCase c(r.count);
@@ -193,8 +199,8 @@ TEST_SUITE("grid")
             CHECK(GetFocus() == editor.control(r.count ? IDC_ICONGRID : IDC_WINDOWTITLE));
             if (r.count % 24 == 0) {  // the command arrives anyway: a notice and no change
                 editor.click(r.count ? IDC_INSERT : IDC_DELETE);
-                CHECK(c.boxes.seen == std::vector<std::string>{r.count ? "Information|Cannot insert more icons"
-                                                                         : "Information|Cannot delete icon"});
+                CHECK(c.boxes.seen == (r.count ? "Information|Cannot insert more icons\n"
+                                               : "Information|Cannot delete icon\n"));
                 CHECK(ButtonListCount == r.count);
             }
         }
@@ -290,7 +296,7 @@ TEST_SUITE("close")
                 editor.click(r.command);
             else
                 SendMessageA(editor.form.Handle, WM_CLOSE, 0, 0);
-            CHECK(c.boxes.seen == std::vector<std::string>{"Confirm|Save changes to " + c.ini + "?"});
+            CHECK(c.boxes.seen == "Confirm|Save changes to " + c.ini + "?\n");
             CHECK(editor.open() == r.open);
             CHECK(Profile(c.ini, "Button1", "Filename") == (r.saved ? "program1.exe" : "program0.exe"));
         }
@@ -302,16 +308,16 @@ TEST_SUITE("start")
     TEST_CASE("start-up with a missing file or a bad button number, and the launcher started again at the end")
     {
         EditorCase c(2);
-        const std::string nolauncher = c.dir.file("nope.exe"), noLaunch = "Error|Unable to start " + nolauncher;
+        const std::string nolauncher = c.dir.file("nope.exe"), noLaunch = "Error|Unable to start " + nolauncher + "\n";
         const std::string launcher = Quoted(c.ini) + " " + Quoted(nolauncher);
-        struct Row { std::string parameters; bool open; std::vector<std::string> boxes; };
+        struct Row { std::string parameters; bool open; std::string boxes; };
         const Row rows[] = {
             {Quoted(c.dir.file("none.ini")), false,
-             {"Confirm|File " + c.dir.file("none.ini") + " not found.\n\rDo you want to open a different file?"}},
-            {launcher, true, {noLaunch}},
-            {launcher + " abc", true, {"Quenvolet icon properties|'abc' is not a valid integer value.", noLaunch}},
-            {launcher + " 2", true, {noLaunch}},   // the button count: normal mode
-            {launcher + " 1", false, {noLaunch}},  // direct mode: never shown
+             "Confirm|File " + c.dir.file("none.ini") + " not found.\n\rDo you want to open a different file?\n"},
+            {launcher, true, noLaunch},
+            {launcher + " abc", true, "Quenvolet icon properties|'abc' is not a valid integer value.\n" + noLaunch},
+            {launcher + " 2", true, noLaunch},   // the button count: normal mode
+            {launcher + " 1", false, noLaunch},  // direct mode: never shown
         };
         for (const Row& r : rows) {
             CAPTURE(r.parameters);
@@ -350,7 +356,7 @@ TEST_SUITE("help")
         REQUIRE(MoveFileA(page.c_str(), (page + ".aside").c_str()));
         SendMessageA(editor.form.Handle, WM_HELP, 0, 0);
         MoveFileA((page + ".aside").c_str(), page.c_str());
-        CHECK(c.boxes.seen == std::vector<std::string>{std::string("Warning|") + HelpPageProblem(HelpPageMissing)});
+        CHECK(c.boxes.seen == std::string("Warning|") + HelpPageProblem(HelpPageMissing) + "\n");
         CHECK(editor.open());
     }
 }
