@@ -68,6 +68,9 @@ void DoneIconUtilities()
 // FindExecutableA writes up to MAX_PATH characters, whatever the name's length.
 static bool FindExecutable(const std::string& file, const std::string& directory, std::string* result)
 {
+    // no program is found under a longer name, and the shell's lookup runs past its buffers on one
+    if (file.size() >= MAX_PATH || directory.size() >= MAX_PATH)
+        return false;
     char found[MAX_PATH + 1] = "";
     const INT_PTR code = (INT_PTR)FindExecutableA(file.c_str(), directory.c_str(), found);
     found[MAX_PATH] = '\0';

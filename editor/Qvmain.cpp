@@ -145,8 +145,8 @@ void SaveConfiguration(TfrmQVConfig& form)
     const TIniFile ini(form.ConfigFilePath);
     const std::string title = ControlText(form, IDC_WINDOWTITLE);
     if (title != form.SavedTitle) {
-        form.SavedTitle = title;
         ini.WriteString("Window", "Title", title.c_str());
+        form.SavedTitle = title;  // only once written, so that a failed save writes it next time
     }
     if (form.PositionChoice != form.InitialPositionChoice) {
         const PositionKeys keys = PositionKeysFor(form.PositionChoice);

@@ -5,7 +5,8 @@
 #include "forms/MainForm.h"
 #include "forms/ModifyForm.h"
 
-#include <cstdio>
+#include <fstream>
+#include <iterator>
 
 namespace qe {
 
@@ -23,98 +24,40 @@ TempDir::TempDir(const char* subfolder)
     }
 }
 
-static void RemoveTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string path = folder + "\\" + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
 TempDir::~TempDir()
 {
-    RemoveTree(root_);
+    const std::string list = root_ + '\0';  // a list of one folder, ended by a second zero
+    SHFILEOPSTRUCTA remove = {nullptr, FO_DELETE, list.c_str(), nullptr,
+                              FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT};
+    SHFileOperationA(&remove);
 }
 
 void WriteFile(const std::string& path, const std::string& content)
 {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return;
-    std::fwrite(content.data(), 1, content.size(), f);
-    std::fclose(f);
+    std::ofstream(path, std::ios::binary) << content;
 }
 
 std::string ReadFile(const std::string& path)
 {
-    std::string content;
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return content;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        content.append(buffer, n);
-    std::fclose(f);
-    return content;
-}
-
-std::string Section(const std::string& name)
-{
-    return "[" + name + "]\r\n";
-}
-
-std::string Key(const std::string& key, const std::string& value)
-{
-    return key + "=" + value + "\r\n";
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 std::string Profile(const std::string& file, const char* section, const char* key)
 {
-    std::vector<char> value(20000);
-    GetPrivateProfileStringA(section, key, "<absent>", value.data(), (DWORD)value.size(), file.c_str());
-    return value.data();
-}
-
-std::vector<std::string> SectionNames(const std::string& file)
-{
-    std::vector<char> names(20000);
-    const DWORD length = GetPrivateProfileSectionNamesA(names.data(), (DWORD)names.size(), file.c_str());
-    std::vector<std::string> result;
-    for (DWORD i = 0; i < length; i += (DWORD)result.back().size() + 1)
-        result.push_back(&names[i]);
-    return result;
-}
-
-void WriteIconFile(const std::string& path, COLORREF colour)
-{
-    const int size = 32;
-    std::string ico;
-    auto put16 = [&](unsigned v) { ico += (char)(v & 0xFF); ico += (char)(v >> 8); };
-    auto put32 = [&](unsigned v) { put16(v & 0xFFFF); put16(v >> 16); };
-    const unsigned image = 40 + size * size * 4 + size * 4;
-    put16(0); put16(1); put16(1);
-    ico += (char)size; ico += (char)size; ico += '\0'; ico += '\0';
-    put16(1); put16(32); put32(image); put32(22);
-    put32(40); put32(size); put32(size * 2); put16(1); put16(32);
-    put32(0); put32(size * size * 4); put32(0); put32(0); put32(0); put32(0);
-    for (int i = 0; i < size * size; ++i)
-        put32(0xFF000000u | (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour));
-    ico += std::string(size * 4, '\0');  // the mask: every pixel drawn
-    WriteFile(path, ico);
+    // the buffer grows until the text is whole: a cut list comes back as size - 2
+    for (DWORD size = 1 << 16;; size *= 4) {
+        std::string text(size, '\0');
+        const DWORD n = !section ? GetPrivateProfileSectionNamesA(&text[0], size, file.c_str())
+                        : !key   ? GetPrivateProfileSectionA(section, &text[0], size, file.c_str())
+                                 : GetPrivateProfileStringA(section, key, "<absent>", &text[0], size, file.c_str());
+        if (n >= size - 2 && size < (1u << 26))
+            continue;
+        text.resize(n && !key ? n - 1 : n);
+        for (char& c : text)
+            c = c ? c : '|';
+        return text;
+    }
 }
 
 std::string ProgramFolder()
@@ -133,155 +76,56 @@ std::string EditorProgram()
     return path;
 }
 
-struct GridSearch {
-    DWORD processId;
-    HWND grid;
-};
-
-static BOOL CALLBACK FindGridIn(HWND window, LPARAM data)
-{
-    GridSearch& search = *reinterpret_cast<GridSearch*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == search.processId && !search.grid)
-        search.grid = FindWindowExA(window, nullptr, IconGridClass, nullptr);
-    return TRUE;
-}
-
-HWND FindEditorGrid(DWORD processId)
-{
-    GridSearch search = {processId, nullptr};
-    EnumWindows(FindGridIn, reinterpret_cast<LPARAM>(&search));
-    return search.grid;
-}
-
 // ---------------------------------------------------------------- boxes
 
-BoxAnswerer::BoxAnswerer() : stop_(0)
-{
-    InitializeCriticalSection(&lock_);
-    thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
-}
+static BoxAnswerer* Answerer;
 
-BoxAnswerer::~BoxAnswerer()
+// Looks at each dialog once it is set up, when a box has its texts.
+static LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam)
 {
-    InterlockedExchange(&stop_, 1);
-    WaitForSingleObject(thread_, 10000);
-    CloseHandle(thread_);
-    DeleteCriticalSection(&lock_);
-}
-
-void BoxAnswerer::answer(std::initializer_list<int> answers)
-{
-    EnterCriticalSection(&lock_);
-    answers_.assign(answers.begin(), answers.end());
-    LeaveCriticalSection(&lock_);
-}
-
-std::vector<SeenBox> BoxAnswerer::seen() const
-{
-    EnterCriticalSection(&lock_);
-    std::vector<SeenBox> copy = seen_;
-    LeaveCriticalSection(&lock_);
-    return copy;
-}
-
-void BoxAnswerer::clear()
-{
-    EnterCriticalSection(&lock_);
-    seen_.clear();
-    LeaveCriticalSection(&lock_);
-}
-
-DWORD WINAPI BoxAnswerer::Run(void* self)
-{
-    BoxAnswerer* answerer = static_cast<BoxAnswerer*>(self);
-    while (!answerer->stop_) {
-        answerer->poll();
-        Sleep(20);
-    }
-    return 0;
-}
-
-static BOOL CALLBACK CollectBox(HWND window, LPARAM data)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char cls[32];
-    GetClassNameA(window, cls, sizeof cls);
-    // the main form is a dialog too; it is the one with the icon grid
-    if (process == GetCurrentProcessId() && IsWindowVisible(window) && lstrcmpA(cls, "#32770") == 0 &&
-        !FindWindowExA(window, nullptr, IconGridClass, nullptr) && !GetDlgItem(window, IDC_EXEFILENAME))
-        reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
-    return TRUE;
-}
-
-static BOOL CALLBACK CollectText(HWND child, LPARAM data)
-{
-    char cls[32], text[2048];
-    GetClassNameA(child, cls, sizeof cls);
-    const LONG type = GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK;
-    if (lstrcmpiA(cls, "Static") == 0 && type != SS_ICON && GetWindowTextA(child, text, sizeof text) > 0) {
-        std::string& all = *reinterpret_cast<std::string*>(data);
-        all += (all.empty() ? "" : "|") + std::string(text);
-    }
-    return TRUE;
-}
-
-void BoxAnswerer::poll()
-{
-    std::vector<HWND> boxes;
-    EnumWindows(CollectBox, reinterpret_cast<LPARAM>(&boxes));
-    for (HWND box : boxes) {
-        bool known = false;
-        for (HWND h : answered_)
-            known = known || h == box;
-        if (known)
-            continue;  // answered already, on its way out
-        SeenBox seen;
-        char caption[512];
+    const CWPRETSTRUCT& call = *reinterpret_cast<CWPRETSTRUCT*>(lParam);
+    HWND box = call.hwnd;
+    char cls[32] = "", caption[512] = "", text[2048] = "";
+    if (code == HC_ACTION && call.message == WM_INITDIALOG)
+        GetClassNameA(box, cls, sizeof cls);
+    // the main form and the editor's dialogs are dialogs too; a box has none of their fields
+    if (lstrcmpA(cls, "#32770") == 0 && !GetDlgItem(box, IDC_ICONGRID) && !GetDlgItem(box, IDC_EXEFILENAME) &&
+        !GetDlgItem(box, IDC_ICONFILENAME)) {
         GetWindowTextA(box, caption, sizeof caption);
-        seen.caption = caption;
-        EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&seen.text));
-        EnterCriticalSection(&lock_);
-        seen_.push_back(seen);
-        int answer = IDOK;
-        if (!answers_.empty()) {
-            answer = answers_.front();
-            answers_.pop_front();
-        }
-        LeaveCriticalSection(&lock_);
-        if (!GetDlgItem(box, answer))
-            answer = IDOK;
-        answered_.push_back(box);
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // a message box's text
+        Answerer->seen += std::string(caption) + "|" + text + "\n";
+        int answer = Answerer->answers.empty() ? IDOK : Answerer->answers.front();
+        if (!Answerer->answers.empty())
+            Answerer->answers.pop_front();
+        answer = GetDlgItem(box, answer) ? answer : IDOK;
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), (LPARAM)GetDlgItem(box, answer));
     }
-    std::vector<HWND> still;
-    for (HWND h : answered_)
-        if (IsWindow(h))
-            still.push_back(h);
-    answered_.swap(still);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void Pump(int milliseconds)
+BoxAnswerer::BoxAnswerer() : hook(SetWindowsHookExA(WH_CALLWNDPROCRET, AnswerBox, nullptr, GetCurrentThreadId()))
 {
-    const DWORD start = GetTickCount();
-    do {
+    Answerer = this;
+}
+
+// ---------------------------------------------------------------- form
+
+// Handles this thread's messages for a while, so that posted ones arrive.
+static void Pump()
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 20; Sleep(5)) {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
-        Sleep(5);
-    } while ((int)(GetTickCount() - start) < milliseconds);
+    }
 }
-
-// ---------------------------------------------------------------- form
 
 EditorForm::EditorForm(const std::string& parameters)
 {
-    started = StartMainForm(form, ("QVconfig.exe " + parameters).c_str());
-    Pump(20);
+    StartMainForm(form, ("QVconfig.exe " + parameters).c_str());
+    Pump();
 }
 
 EditorForm::~EditorForm()
@@ -290,20 +134,19 @@ EditorForm::~EditorForm()
         form.Modified = false;
         DestroyWindow(form.Handle);
     }
-    Pump(20);
+    Pump();
 }
 
-void EditorForm::click(int id)
+void EditorForm::key(WPARAM virtualKey)
 {
-    SendMessageA(form.Handle, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)control(id));
-    Pump(10);
+    SendMessageA(control(IDC_ICONGRID), WM_KEYDOWN, virtualKey, 1);
+    SendMessageA(control(IDC_ICONGRID), WM_KEYUP, virtualKey, 0xC0000001);
 }
 
-void EditorForm::key(int id, WPARAM virtualKey)
+void EditorForm::choosePosition(int choice)
 {
-    SendMessageA(control(id), WM_KEYDOWN, virtualKey, 1);
-    SendMessageA(control(id), WM_KEYUP, virtualKey, 0xC0000001);
-    Pump(10);
+    SendMessageA(control(IDC_WINDOWPOS), CB_SETCURSEL, (WPARAM)choice, 0);
+    SendMessageA(form.Handle, WM_COMMAND, MAKEWPARAM(IDC_WINDOWPOS, CBN_SELCHANGE), (LPARAM)control(IDC_WINDOWPOS));
 }
 
 std::string EditorForm::text(int id) const
@@ -313,41 +156,24 @@ std::string EditorForm::text(int id) const
     return text;
 }
 
-RECT EditorForm::rect(int id) const
+EditorCase::EditorCase(int buttons, const std::string& more, const char* subfolder)
+    : dir(subfolder), ini(dir.file("q.ini"))
 {
-    RECT r;
-    GetWindowRect(control(id), &r);
-    return r;
-}
-
-int EditorForm::grid(UINT message) const
-{
-    return (int)SendMessageA(control(IDC_ICONGRID), message, 0, 0);
-}
-
-std::string IconButtons(const TempDir& folder, int count)
-{
-    static const COLORREF colours[] = {RGB(220, 0, 0), RGB(0, 160, 0), RGB(0, 0, 220), RGB(230, 200, 0),
-                                       RGB(160, 0, 160), RGB(0, 160, 160)};
-    std::string text;
-    for (int i = 0; i < count; ++i) {
-        const std::string icon = folder.file("icon" + std::to_string(i) + ".ico");
-        WriteIconFile(icon, colours[i % 6]);
-        text += Section("Button" + std::to_string(i + 1)) + Key("Filename", "program" + std::to_string(i) + ".exe") +
-                Key("IconFile", icon);
-    }
-    return text;
+    for (int i = 0; i < buttons; ++i)
+        content += Section("Button" + std::to_string(i + 1)) + Key("Filename", "program" + std::to_string(i) + ".exe") +
+                   Key("IconFile", Library(100)) + Key("IconIndex", std::to_string(i));
+    content += more;
+    WriteFile(ini, content);
 }
 
 // ---------------------------------------------------------------- dialogs
 
 static DialogDriver* ActiveDriver;
 
-DialogDriver::DialogDriver(std::vector<Step> steps, int timeoutMs)
-    : steps_(std::move(steps)), deadline_(GetTickCount() + (DWORD)timeoutMs)
+DialogDriver::DialogDriver(std::vector<Step> steps)
+    : steps_(std::move(steps)), deadline_(GetTickCount() + 60000), timer_(SetTimer(nullptr, 0, 40, Tick))
 {
     ActiveDriver = this;
-    timer_ = SetTimer(nullptr, 0, 40, Tick);
 }
 
 DialogDriver::~DialogDriver()
@@ -356,50 +182,28 @@ DialogDriver::~DialogDriver()
     ActiveDriver = nullptr;
 }
 
-struct DialogSearch {
-    bool enabledOnly;
-    HWND found;
-};
-
-static BOOL CALLBACK FindDialogIn(HWND window, LPARAM data)
+// The change icon dialog lies above the properties dialog that opened it.
+static BOOL CALLBACK FindNewestDialog(HWND window, LPARAM data)
 {
-    DialogSearch& search = *reinterpret_cast<DialogSearch*>(data);
-    const bool ours = GetDlgItem(window, IDC_EXEFILENAME) || GetDlgItem(window, IDC_ICONFILENAME);
-    if (ours && IsWindowVisible(window) && (!search.enabledOnly || IsWindowEnabled(window))) {
-        // the change icon dialog lies above the properties dialog that opened it
-        if (!search.found || GetDlgItem(window, IDC_ICONFILENAME))
-            search.found = window;
-    }
+    HWND& found = *reinterpret_cast<HWND*>(data);
+    if (IsWindowVisible(window) &&
+        (GetDlgItem(window, IDC_ICONFILENAME) || (!found && GetDlgItem(window, IDC_EXEFILENAME))))
+        found = window;
     return TRUE;
-}
-
-HWND TopDialog(bool enabledOnly)
-{
-    DialogSearch search = {enabledOnly, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), FindDialogIn, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 void CALLBACK DialogDriver::Tick(HWND, UINT, UINT_PTR, DWORD)
 {
     DialogDriver* driver = ActiveDriver;
-    if (!driver)
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindNewestDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!driver || !dialog)
         return;
-    if ((int)(GetTickCount() - driver->deadline_) > 0) {
-        driver->timedOut_ = true;
-        driver->next_ = driver->steps_.size();
-        if (HWND dialog = TopDialog(false))
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        return;
-    }
-    if (driver->finished())
-        return;
-    HWND dialog = TopDialog(true);
-    if (!dialog)
-        return;
-    // a step may open a dialog of its own, whose loop runs the next step
-    Step step = driver->steps_[driver->next_++];
-    step(dialog);
+    driver->timedOut_ = driver->timedOut_ || (int)(GetTickCount() - driver->deadline_) > 0;
+    if (driver->timedOut_)
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    else if (IsWindowEnabled(dialog) && driver->next_ < driver->steps_.size())
+        driver->steps_[driver->next_++](dialog);  // a step may open a dialog whose loop runs the next one
 }
 
 void TypeInto(HWND edit, const std::string& text)
@@ -422,44 +226,6 @@ void ClickButton(HWND dialog, int id)
     HWND button = GetDlgItem(dialog, id);
     SetFocus(button);
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)button);
-}
-
-bool SaveWindowBmp(HWND window, const std::string& path)
-{
-    RECT r;
-    GetWindowRect(window, &r);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info;
-    ZeroMemory(&info, sizeof info);
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    // the screen leaves the fourth byte empty; viewers read it as transparency
-    for (int i = 0; i < width * height; ++i)
-        static_cast<unsigned*>(bits)[i] |= 0xFF000000u;
-    BITMAPFILEHEADER file;
-    ZeroMemory(&file, sizeof file);
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + (DWORD)(width * height * 4);
-    std::string content((const char*)&file, sizeof file);
-    content.append((const char*)&info.bmiHeader, sizeof info.bmiHeader);
-    content.append((const char*)bits, (size_t)width * height * 4);
-    WriteFile(path, content);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return bits != nullptr;
 }
 
 }  // namespace qe

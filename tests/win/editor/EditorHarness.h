@@ -1,6 +1,6 @@
-// What the editor's Windows tests share: temporary files, INI text, icon
-// files, a watcher that answers the editor's message boxes, and the editor's
-// main form started in this process.
+// What the editor's Windows tests share: temporary files, INI text, a hook
+// that answers the editor's message boxes, the editor's main form started in
+// this process, and a driver for its modal dialogs.
 #ifndef QVCONFIG_TESTS_EDITORHARNESS_H
 #define QVCONFIG_TESTS_EDITORHARNESS_H
 
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Qvmain.h"
+#include "forms/MainForm.h"
 
 namespace qe {
 
@@ -28,84 +29,66 @@ private:
 
 void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
-std::string Section(const std::string& name);
-std::string Key(const std::string& key, const std::string& value);
-// A profile value through GetPrivateProfileStringA; "<absent>" when missing.
+inline std::string Section(const std::string& name) { return "[" + name + "]\r\n"; }
+inline std::string Key(const std::string& key, const std::string& value) { return key + "=" + value + "\r\n"; }
+inline std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
+// The one INI reader: a value as the profile functions read it ("<absent>"
+// when missing); with no key the section's lines, with no section the file's
+// section names, each list joined by "|".
 std::string Profile(const std::string& file, const char* section, const char* key);
-std::vector<std::string> SectionNames(const std::string& file);
 
-// A 32 x 32 icon file of one colour.
-void WriteIconFile(const std::string& path, COLORREF colour);
 std::string ProgramFolder();
-// The built QVconfig.exe, and the icon grid of its main form in process id.
 std::string EditorProgram();
-HWND FindEditorGrid(DWORD processId);
+// The test icon library of count icons, and the colour of the bar in icon n.
+inline std::string Library(int count) { return ProgramFolder() + "\\icons" + std::to_string(count) + ".dll"; }
+inline COLORREF LibraryColour(int n) { return RGB((n * 53) % 256, (n * 97) % 256, (n * 191) % 256); }
 
-struct SeenBox {
-    std::string caption;
-    std::string text;
-};
-
-// Answers every message box of this process from a thread of its own: the
-// queued answers in turn, then OK. The main form itself is left alone.
-class BoxAnswerer {
-public:
+// Answers every message box of this thread as it opens: the queued answers
+// in turn, then OK. Keeps "caption|text" and a line feed for each box seen.
+struct BoxAnswerer {
     BoxAnswerer();
-    ~BoxAnswerer();
-    void answer(std::initializer_list<int> answers);
-    std::vector<SeenBox> seen() const;
-    void clear();
-
-private:
-    static DWORD WINAPI Run(void* self);
-    void poll();
-    HANDLE thread_;
-    volatile LONG stop_;
-    mutable CRITICAL_SECTION lock_;
-    std::deque<int> answers_;
-    std::vector<SeenBox> seen_;
-    std::vector<HWND> answered_;
+    ~BoxAnswerer() { UnhookWindowsHookEx(hook); }
+    std::deque<int> answers;
+    std::string seen;
+    HHOOK hook;
 };
 
-void Pump(int milliseconds = 50);
-
-// The editor's main form on a configuration file, started with
-// "QVconfig.exe" and the given parameters; closed (without the question)
-// when the test ends.
-class EditorForm {
-public:
+// The editor's main form started with "QVconfig.exe" and the given
+// parameters; closed (without the question) when the test ends.
+struct EditorForm {
     explicit EditorForm(const std::string& parameters);
     ~EditorForm();
     bool open() const { return form.Handle != nullptr; }
     HWND control(int id) const { return GetDlgItem(form.Handle, id); }
-    void click(int id);
-    void key(int id, WPARAM virtualKey);
+    void click(int id) { SendMessageA(form.Handle, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)control(id)); }
+    void key(WPARAM virtualKey);  // in the icon grid
+    void choosePosition(int choice);
     std::string text(int id) const;
-    RECT rect(int id) const;
     bool enabled(int id) const { return IsWindowEnabled(control(id)) != 0; }
-    bool visible(int id) const { return IsWindowVisible(control(id)) != 0; }
-    int grid(UINT message) const;
-
+    int grid(UINT message) const { return (int)SendMessageA(control(IDC_ICONGRID), message, 0, 0); }
     TfrmQVConfig form;
-    bool started;
 };
 
-// Sections Button1 .. Button<count>, each a program with an icon file of
-// its own colour under folder.
-std::string IconButtons(const TempDir& folder, int count);
+// What most cases start from: a box answerer, a folder, and q.ini in it
+// holding buttons program0.exe .. program<count - 1>.exe, each with its own
+// icon of the 100-icon library, followed by more text.
+struct EditorCase {
+    explicit EditorCase(int buttons, const std::string& more = "", const char* subfolder = nullptr);
+    BoxAnswerer boxes;
+    TempDir dir;
+    std::string ini, content;
+};
 
 // Drives the editor's modal dialogs from inside their own message loop: a
-// timer runs the steps in turn, each when the newest dialog (properties or
-// change icon) is shown and enabled, that is with no message box above it.
-// Steps close dialogs by posted commands; a run past its time-out cancels
-// whatever dialog is left, so that a test fails instead of hanging.
+// timer runs the steps in turn, each in the newest dialog (properties or
+// change icon) while it is enabled, that is with no box above it.
+// Past its time-out it cancels every dialog, so that a test fails instead of hanging.
 class DialogDriver {
 public:
     using Step = std::function<void(HWND dialog)>;
-    explicit DialogDriver(std::vector<Step> steps, int timeoutMs = 60000);
+    explicit DialogDriver(std::vector<Step> steps);
     ~DialogDriver();
-    bool finished() const { return next_ >= steps_.size(); }
-    bool timedOut() const { return timedOut_; }
+    bool finished() const { return next_ >= steps_.size() && !timedOut_; }
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
@@ -116,17 +99,12 @@ private:
     UINT_PTR timer_;
 };
 
-// The newest of the editor's dialogs that is open, or null.
-HWND TopDialog(bool enabledOnly);
 // Types text into an edit field character by character, replacing its text.
 void TypeInto(HWND edit, const std::string& text);
 // Presses a key in a control through the dialog's own message loop.
 void PostKey(HWND control, WPARAM key);
 // Clicks a button as the mouse does: it takes the focus, then is pressed.
 void ClickButton(HWND dialog, int id);
-
-// Saves the screen rectangle of window as a .bmp file.
-bool SaveWindowBmp(HWND window, const std::string& path);
 
 }  // namespace qe
 

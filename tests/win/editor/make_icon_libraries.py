@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 """Writes numbered 32 x 32 icons and one resource script per icon library
-the dialog tests open: 100, 256, 257 and 1,000 icons. Usage: OUTDIR"""
+the editor tests open: 100, 256 and 257 icons. Usage: OUTDIR"""
 import os
 import struct
 import sys
 
-COUNTS = (100, 256, 257, 1000)
+COUNTS = (100, 256, 257)
 
 
 def icon(number):
