@@ -177,8 +177,7 @@ struct Handover {
         return ended;
     }
 
-    // A dialog waiting behind a modal one of its own is left alone, and so
-    // is the editor's main form, which the test works itself.
+    // Left alone: a dialog behind a modal one of its own, and the editor's main form, which the test works.
     void answerDialog()
     {
         HWND dialog = FindOther([](HWND w) {
@@ -282,6 +281,7 @@ TEST_SUITE("handover")
         CHECK(h.seen == std::vector<std::string>{"Quenvolet", "New quenvolet icon"});  // the bar's delete question
     }
 
+    // Each row changes the icon of the bar's third button before it answers.
     // The editor counts a section the bar passed over ("None", or a file no
     // program opens), so the slot the bar hands over then names an entry
     // left of the button clicked.
