@@ -27,8 +27,7 @@ DWORD ProcessOf(HWND window)
     return pid;
 }
 
-// Asked of the window itself: the text of another process's edit field is
-// not the name the system keeps for it.
+// Asked of the window: the name the system keeps is not another process's edit text.
 std::string Text(HWND window)
 {
     char text[512] = "";
@@ -43,22 +42,25 @@ std::string ClassOf(HWND window)
     return text;
 }
 
-using WindowTest = std::function<bool(HWND)>;
+struct WindowQuery {
+    std::function<bool(HWND)> passes;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM data)
+{
+    WindowQuery& q = *reinterpret_cast<WindowQuery*>(data);
+    if (ProcessOf(window) == GetCurrentProcessId() || !IsWindowVisible(window) || !q.passes(window))
+        return TRUE;
+    q.found = window;
+    return FALSE;
+}
 
 // A visible top-level window of another process that passes the test.
-HWND FindOther(const WindowTest& passes)
+HWND FindOther(std::function<bool(HWND)> passes)
 {
-    struct Query {
-        const WindowTest& passes;
-        HWND found;
-    } q = {passes, nullptr};
-    EnumWindows([](HWND window, LPARAM data) -> BOOL {
-        Query& q = *reinterpret_cast<Query*>(data);
-        if (ProcessOf(window) == GetCurrentProcessId() || !IsWindowVisible(window) || !q.passes(window))
-            return TRUE;
-        q.found = window;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&q));
+    WindowQuery q = {passes, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&q));
     return q.found;
 }
 
@@ -79,8 +81,7 @@ void Type(HWND edit, const std::string& text)
 // What the test does in a dialog: the answer to press, or 0 for none yet.
 using DialogWork = std::function<int(HWND)>;
 
-// A name typed once into a field, then OK: the first press looks the typed
-// name up and the next one closes the dialog.
+// A name typed once into a field, then OK: the first press looks it up, the next closes the dialog.
 DialogWork TypeThenOk(int field, const std::string& text)
 {
     return [field, text, typed = false](HWND dialog) mutable {
