@@ -1,6 +1,6 @@
-// The editor's command line cut into parameters: no parameter keeps a
-// quote or more bytes than the line had, and the parameters written back,
-// each in quotes, are cut the same again.
+// The editor's command line cut into parameters: a line without quotes
+// into its words between blanks and control bytes; no parameter keeps a
+// quote, and the parameters written back, each in quotes, are cut the same again.
 #include "FuzzInput.h"
 
 #include <algorithm>
@@ -22,5 +22,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     FUZZ_CHECK(kept <= line.size() - (size_t)std::count(line.begin(), line.end(), '"'));
     FUZZ_CHECK(SplitCommandLine(fuzz::ExactText(again)) == parameters);
+    if (line.find('"') != std::string::npos)
+        return 0;
+    std::vector<std::string> words(1);
+    for (char c : line)
+        if ((unsigned char)c > ' ')
+            words.back() += c;
+        else if (!words.back().empty())
+            words.emplace_back();
+    if (words.back().empty())
+        words.pop_back();
+    FUZZ_CHECK(parameters == words);
     return 0;
 }
