@@ -8,12 +8,14 @@
 
 #include "core/DropPieces.h"
 
+// Names kept in lower case, as the environment matches them without regard to case.
 static std::vector<std::pair<std::string, std::string>> variables;
 
 static const std::string* Find(const std::string& name)
 {
+    const std::string lower = fuzz::Lower(name);
     for (const auto& v : variables)
-        if (fuzz::Lower(v.first) == fuzz::Lower(name))
+        if (v.first == lower)
             return &v.second;
     return nullptr;
 }
@@ -61,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::string value;
         for (int k = 0; k < copies; ++k)
             value += part;
-        variables.emplace_back(name, value);
+        variables.emplace_back(fuzz::Lower(name), value);
     }
     fuzz::ExactText source(sourceText);
     fuzz::ExactBuffer out(outSize, "old");
