@@ -144,6 +144,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 void PrepareBar(HWND bar);
 void CreateButtonWindow(HWND bar, int slot);
 // Gives the button window of a slot its name, as its text and its tooltip.
+// Sent to itself by the bar once it shows: its buttons get their tooltips.
+const UINT WM_ATTACHTIPS = WM_APP + 1;
 void AttachToolTips();
 void NameButtonWindow(int slot);
 void PaintButtonFaces(HWND bar, int slot);

@@ -68,7 +68,6 @@ void PaintButtonFaces(HWND bar, int slot)
 
 // One tooltip control for all buttons; each button is a tool of it. It has
 // no owner: an owned topmost tooltip keeps Wine from making the bar topmost.
-// It comes after the first paint, since loading comctl32 would delay the bar.
 void AttachToolTips()
 {
     typedef BOOL(WINAPI * InitProc)(const INITCOMMONCONTROLSEX*);
@@ -307,6 +306,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         DestroyWindow(ToolTipWindow);
         ToolTipWindow = nullptr;
         PostQuitMessage(0);
+        return 0;
+    case WM_ATTACHTIPS:
+        AttachToolTips();
         return 0;
     case WM_MOVE:
         if (!BarState.InSnapMove && BarState.BarWindow != nullptr)
