@@ -121,6 +121,11 @@ static int MeasureStarts(int runs, FILE* csv, int count, char** cases)
             }
             HWND window = WaitPainted(pi, cases[c + 1], 120000);
             const LONGLONG t1 = Now();
+            // Memory is taken once the program has settled, work it put off after its first showing included.
+            Sleep(500);
+            DWORD_PTR settled;
+            if (window != nullptr)
+                SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &settled);
             PROCESS_MEMORY_COUNTERS_EX memory;
             ZeroMemory(&memory, sizeof memory);
             GetProcessMemoryInfo(pi.hProcess, (PROCESS_MEMORY_COUNTERS*)&memory, sizeof memory);

@@ -13,10 +13,11 @@ mkdir -p "$out/bin"
 arch="$(wine_arch)"
 bash "$root/scripts/build.sh" >/dev/null
 if [ "$arch" = i686 ]; then wbuild="$build/win32"; else wbuild="$build/wintest"; fi
-cmake --build "$wbuild" --target Quenvolt recorder bench_limit bench_floor bench_driver >/dev/null
-for exe in Quenvolt recorder bench_limit bench_floor bench_driver; do
+cmake --build "$wbuild" --target Quenvolt QVconfig recorder bench_limit bench_floor bench_driver bench_dialog bench_icons >/dev/null
+for exe in Quenvolt recorder bench_limit bench_floor bench_driver bench_dialog bench_icons; do
   cp "$wbuild/bin/$exe.exe" "$out/bin/"
 done
+cp "$wbuild/editor/bin/QVconfig.exe" "$wbuild/bin/icons256.dll" "$out/bin/"
 cmake --build "$build/win32" --target Quenvolt bench_limit bench_floor >/dev/null
 
 # Instructions of the native core: independent of machine noise.
@@ -48,13 +49,17 @@ loader="$(wine_loader "$arch")"
   limit24 QvBenchLimit '$bin\\bench_limit.exe 24' \\
   bar0 QuenvoltWClass '$bar $(windows_path "$out/bench0.ini")' \\
   floor0 QvBenchFloor '$bin\\bench_floor.exe 0' \\
-  limit0 QvBenchLimit '$bin\\bench_limit.exe 0'
+  limit0 QvBenchLimit '$bin\\bench_limit.exe 0' \\
+  editor24 '#32770' '$bin\\QVconfig.exe $(windows_path "$out/bench24.ini")' \\
+  dialog '#32770' '$bin\\bench_dialog.exe'
 "\$loader" '$bin\\bench_driver.exe' click $runs '$(windows_path "$out/clicks.csv")' \\
   '$bar $(windows_path "$out/click.ini")' '$(windows_path "$out/record.txt")'
+echo first_paint_ms,extract_all_ms,images >icons.csv
+for run in \$(seq $runs); do "\$loader" '$bin\\bench_icons.exe' '$bin\\icons256.dll' >>icons.csv; done
 INSIDE
 "$root/scripts/with-wine.sh" bash "$out/inside.sh"
 
 size() { stat -c %s "$1" 2>/dev/null || echo; }
 python3 "$root/bench/report.py" "$out" "$arch" "$runs" "${instructions:-}" \
-  "$(size "$build/win32/bin/Quenvolt.exe")" "$(size "$build/win32/bin/QVconfig.exe")" \
+  "$(size "$build/win32/bin/Quenvolt.exe")" "$(size "$build/win32/editor/bin/QVconfig.exe")" \
   "$(size "$build/win32/bin/bench_limit.exe")"

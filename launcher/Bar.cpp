@@ -87,10 +87,19 @@ void ComputeBarSize(int* width, int* height)
         *width = minimum;
 }
 
-// Reads one key of [Window] into buffer.
-static void ReadWindowKey(const char* key, const char* fallback, char* buffer, DWORD size)
+void ReadSection(const char* name, TSection* section)
 {
-    GetPrivateProfileStringA(WindowSection, key, fallback, buffer, size, BarState.ConfigFilePath);
+    section->Name = name;
+    DWORD n = GetPrivateProfileSectionA(name, section->Block, sizeof section->Block, BarState.ConfigFilePath);
+    section->Whole = n < sizeof section->Block - 2;
+}
+
+void ReadKey(const TSection& section, const char* key, const char* fallback, char* out, DWORD size)
+{
+    if (!section.Whole)
+        GetPrivateProfileStringA(section.Name, key, fallback, out, size, BarState.ConfigFilePath);
+    else if (!SectionValue(section.Block, key, out, size))
+        TextCopy(out, size, fallback);
 }
 
 bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showCommand)
@@ -122,30 +131,32 @@ bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showComman
     int x = work.right - width;
     int y = work.bottom - height;
 
+    TSection window;
+    ReadSection(WindowSection, &window);
     char title[64];
     char value[10];
-    ReadWindowKey("Title", DefaultTitle, title, sizeof title);
-    ReadWindowKey("AlwaysOnTop", "", value, sizeof value);
+    ReadKey(window, "Title", DefaultTitle, title, sizeof title);
+    ReadKey(window, "AlwaysOnTop", "", value, sizeof value);
     if (SameTextNoCase(value, "True"))
         BarState.AlwaysOnTop = true;
-    ReadWindowKey("Position", "", value, sizeof value);
+    ReadKey(window, "Position", "", value, sizeof value);
 
     if (SameTextNoCase(value, "Fixed")) {
         BarState.PlacementFlags = Docked;
-        ReadWindowKey("Horizontal", "", value, sizeof value);
+        ReadKey(window, "Horizontal", "", value, sizeof value);
         if (SameTextNoCase(value, "Left")) {
             x = work.left;
             BarState.PlacementFlags |= DockLeft;
         }
-        ReadWindowKey("Vertical", "", value, sizeof value);
+        ReadKey(window, "Vertical", "", value, sizeof value);
         if (SameTextNoCase(value, "Top")) {
             y = work.top;
             BarState.PlacementFlags |= DockTop;
         }
     } else {
-        ReadWindowKey("Left", "", value, sizeof value);
+        ReadKey(window, "Left", "", value, sizeof value);
         x = value[0] != '\0' ? ParseInt(value) : (int)CW_USEDEFAULT;
-        ReadWindowKey("Top", "", value, sizeof value);
+        ReadKey(window, "Top", "", value, sizeof value);
         y = value[0] != '\0' ? ParseInt(value) : (int)CW_USEDEFAULT;
     }
 
@@ -160,6 +171,8 @@ bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showComman
     ShowWindow(bar, showCommand);
     UpdateWindow(bar);
     BarState.InSnapMove = false;
+    // Names on pointing come once the bar runs: comctl32 would delay its first showing.
+    PostMessageA(bar, WM_ATTACHTIPS, 0, 0);
     return true;
 }
 

@@ -97,12 +97,13 @@ int FindProgram(char* file, const char* directory, char* result)
 
 bool LoadButton(unsigned n, int slot)
 {
-    const char* file = BarState.ConfigFilePath;
-    char section[16];
-    FormatButtonSection(section, sizeof section, n);
+    char name[16];
+    FormatButtonSection(name, sizeof name, n);
+    TSection section;
+    ReadSection(name, &section);
 
     char fileName[PathSize];
-    GetPrivateProfileStringA(section, "FileName", NoFile, fileName, sizeof fileName, file);
+    ReadKey(section, "FileName", NoFile, fileName, sizeof fileName);
     if (SameText(fileName, NoFile)) {
         EmptySlot(slot);
         return false;
@@ -116,7 +117,7 @@ bool LoadButton(unsigned n, int slot)
     LauncherButton* b = ButtonTable[slot];
     ZeroMemory(b, sizeof *b);
 
-    GetPrivateProfileStringA(section, "DefaultDirectory", "", b->DefaultDirectory, sizeof b->DefaultDirectory, file);
+    ReadKey(section, "DefaultDirectory", "", b->DefaultDirectory, sizeof b->DefaultDirectory);
 
     char program[PathSize];
     int code = FindProgram(fileName, b->DefaultDirectory, program);
@@ -126,7 +127,7 @@ bool LoadButton(unsigned n, int slot)
         return false;
     }
 
-    GetPrivateProfileStringA(section, "Parameters", " ", b->Parameters, sizeof b->Parameters, file);
+    ReadKey(section, "Parameters", " ", b->Parameters, sizeof b->Parameters);
     TextCopy(b->ProgramPath, sizeof b->ProgramPath, program);
 
     b->Document = !SameFileName(fileName, program);
@@ -137,12 +138,12 @@ bool LoadButton(unsigned n, int slot)
         return false;
     }
 
-    GetPrivateProfileStringA(section, "IconFile", program, b->IconFile, sizeof b->IconFile, file);
+    ReadKey(section, "IconFile", program, b->IconFile, sizeof b->IconFile);
 
     char value[20];
-    GetPrivateProfileStringA(section, "IconIndex", "0", value, sizeof value, file);
+    ReadKey(section, "IconIndex", "0", value, sizeof value);
     b->IconIndex = ParseInt(value);
-    GetPrivateProfileStringA(section, "Window", "Normal", value, sizeof value, file);
+    ReadKey(section, "Window", "Normal", value, sizeof value);
     b->ShowCommand = ShowCommandFromWord(value);
 
     b->Icon = ChooseButtonIcon(slot);

@@ -231,11 +231,27 @@ static HRESULT ReadShortcut(HWND owner, IShellLinkA* link, IPersistFile* file, c
     return link->GetIconLocation(data->IconFile, (int)PathSize, &data->IconIndex);
 }
 
+// ole32 is loaded by the first dropped shortcut, not at every start of the bar.
+static FARPROC OleProc(const char* name)
+{
+    static HMODULE ole;
+    if (ole == nullptr)
+        ole = LoadLibraryA("ole32.dll");
+    return ole != nullptr ? GetProcAddress(ole, name) : nullptr;
+}
+
+typedef HRESULT(WINAPI* CoInitializeProc)(LPVOID);
+typedef void(WINAPI* CoUninitializeProc)();
+typedef HRESULT(WINAPI* CoCreateInstanceProc)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
+
 HRESULT ResolveShortcut(HWND owner, const char* shortcutPath, ShortcutData* data)
 {
     ZeroMemory(data, sizeof *data);
+    CoCreateInstanceProc create = (CoCreateInstanceProc)(void*)OleProc("CoCreateInstance");
     IShellLinkA* link = nullptr;
-    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void**)&link);
+    HRESULT result = create != nullptr
+                         ? create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void**)&link)
+                         : E_FAIL;
     if (FAILED(result))
         return result;
     IPersistFile* file = nullptr;
@@ -262,9 +278,12 @@ void AddDroppedFiles(HDROP drop, UINT n)
         }
         if (IsShortcutName(path)) {
             ShortcutData data;
-            CoInitialize(nullptr);
+            CoInitializeProc initialize = (CoInitializeProc)(void*)OleProc("CoInitialize");
+            CoUninitializeProc uninitialize = (CoUninitializeProc)(void*)OleProc("CoUninitialize");
+            HRESULT initialized = initialize != nullptr ? initialize(nullptr) : E_FAIL;
             HRESULT result = ResolveShortcut(BarState.BarWindow, path, &data);
-            CoUninitialize();
+            if (SUCCEEDED(initialized) && uninitialize != nullptr)
+                uninitialize();
             if (FAILED(result) || data.ProgramPath[0] == '\0') {
                 ReportAddFailure(path, -1);
                 return;

@@ -53,6 +53,17 @@ struct TBarState {
 };
 extern TBarState BarState;
 
+// A section of the configuration file read in one call: the profile
+// functions read the whole file again on every call. A section too long for
+// the block is read key by key instead.
+struct TSection {
+    const char* Name;
+    bool Whole;
+    char Block[4096];
+};
+void ReadSection(const char* name, TSection* section);
+void ReadKey(const TSection& section, const char* key, const char* fallback, char* out, DWORD size);
+
 // One bar button, one heap block each; the slot that holds it owns it.
 struct LauncherButton {
     HWND ButtonWindow;
@@ -133,6 +144,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 void PrepareBar(HWND bar);
 void CreateButtonWindow(HWND bar, int slot);
 // Gives the button window of a slot its name, as its text and its tooltip.
+// Sent to itself by the bar once it shows: its buttons get their tooltips.
+const UINT WM_ATTACHTIPS = WM_APP + 1;
+void AttachToolTips();
 void NameButtonWindow(int slot);
 void PaintButtonFaces(HWND bar, int slot);
 void DrawButton(const DRAWITEMSTRUCT* drawItem);

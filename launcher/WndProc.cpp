@@ -34,46 +34,53 @@ void PaintButtonFaces(HWND bar, int slot)
     LauncherButton* b = ButtonTable[slot];
     const int w = CellWidth();
     const int h = CellHeight();
-    HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-    HBRUSH highlight = CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT));
-    HBRUSH shadow = CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW));
+    HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
+    HBRUSH highlight = GetSysColorBrush(COLOR_BTNHIGHLIGHT);
+    HBRUSH shadow = GetSysColorBrush(COLOR_BTNSHADOW);
     HDC barDc = GetDC(bar);
-    HDC memory = CreateCompatibleDC(barDc);
-
-    HGDIOBJ previous = SelectObject(memory, b->UpFace);
-    Fill(memory, face, 2, 2, w - 2, h - 2);
-    Fill(memory, highlight, 0, 0, 2, h - 1);
-    Fill(memory, highlight, 2, 0, w - 1, 2);
-    Fill(memory, shadow, 0, h - 1, w, h);
-    Fill(memory, shadow, 1, h - 2, w, h);
-    Fill(memory, shadow, w - 1, 0, w, h - 1);
-    Fill(memory, shadow, w - 2, 1, w, h - 1);
-    SetMapMode(memory, MM_TEXT);
-    DrawIcon(memory, 3, 3, b->Icon);
-
-    SelectObject(memory, b->DownFace);
-    Fill(memory, face, 1, 1, w, h);
-    Fill(memory, shadow, 0, 0, 1, h);
-    Fill(memory, shadow, 1, 0, w, 1);
-    DrawIcon(memory, 4, 4, b->Icon);
-
-    SelectObject(memory, previous);
-    DeleteObject(face);
-    DeleteObject(highlight);
-    DeleteObject(shadow);
+    HDC up = CreateCompatibleDC(barDc);
+    HDC down = CreateCompatibleDC(barDc);
     ReleaseDC(bar, barDc);
-    DeleteDC(memory);
+
+    HGDIOBJ previousUp = SelectObject(up, b->UpFace);
+    Fill(up, face, 2, 2, w - 2, h - 2);
+    Fill(up, highlight, 0, 0, 2, h - 1);
+    Fill(up, highlight, 2, 0, w - 1, 2);
+    Fill(up, shadow, 0, h - 1, w, h);
+    Fill(up, shadow, 1, h - 2, w, h);
+    Fill(up, shadow, w - 1, 0, w, h - 1);
+    Fill(up, shadow, w - 2, 1, w, h - 1);
+    SetMapMode(up, MM_TEXT);
+    DrawIcon(up, 3, 3, b->Icon);
+
+    // The pressed face is the raised one's inside moved by a pixel, the icon with it.
+    HGDIOBJ previousDown = SelectObject(down, b->DownFace);
+    Fill(down, face, 1, 1, w, h);
+    Fill(down, shadow, 0, 0, 1, h);
+    Fill(down, shadow, 1, 0, w, 1);
+    BitBlt(down, 3, 3, w - 4, h - 4, up, 2, 2, SRCCOPY);
+
+    SelectObject(up, previousUp);
+    SelectObject(down, previousDown);
+    DeleteDC(up);
+    DeleteDC(down);
 }
 
 // One tooltip control for all buttons; each button is a tool of it. It has
 // no owner: an owned topmost tooltip keeps Wine from making the bar topmost.
-static void CreateToolTip()
+void AttachToolTips()
 {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
+    typedef BOOL(WINAPI * InitProc)(const INITCOMMONCONTROLSEX*);
+    HMODULE controls = LoadLibraryA("comctl32.dll");
+    InitProc init = controls != nullptr ? (InitProc)(void*)GetProcAddress(controls, "InitCommonControlsEx") : nullptr;
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES};
+    if (init == nullptr || !init(&classes))
+        return;
     ToolTipWindow = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, BarState.Instance,
                                     nullptr);
+    for (int slot = 0; slot < ButtonCount; ++slot)
+        NameButtonWindow(slot);
 }
 
 static void RemoveTool(HWND button)
@@ -119,7 +126,6 @@ void CreateButtonWindow(HWND bar, int slot)
 
 void PrepareBar(HWND bar)
 {
-    CreateToolTip();
     for (int slot = 0; slot < ButtonCount; ++slot)
         CreateButtonWindow(bar, slot);
     SeparatorPen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
@@ -300,6 +306,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         DestroyWindow(ToolTipWindow);
         ToolTipWindow = nullptr;
         PostQuitMessage(0);
+        return 0;
+    case WM_ATTACHTIPS:
+        AttachToolTips();
         return 0;
     case WM_MOVE:
         if (!BarState.InSnapMove && BarState.BarWindow != nullptr)

@@ -203,3 +203,44 @@ bool ReplaceExtensionWithIni(char* path, size_t size)
     TextCopy(path + dot, size - (size_t)dot, extension);
     return true;
 }
+
+static bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool SectionValue(const char* block, const char* key, char* out, size_t size)
+{
+    for (const char* line = block; *line != '\0'; line += TextLength(line) + 1) {
+        const char* k = line;
+        while (IsBlank(*k))
+            ++k;
+        const char* value = k;
+        while (*value != '\0' && *value != '=')
+            ++value;
+        const char* keyEnd = value;
+        while (keyEnd > k && IsBlank(keyEnd[-1]))
+            --keyEnd;
+        size_t keyLength = TextLength(key);
+        if (*value != '=' || (size_t)(keyEnd - k) != keyLength)
+            continue;
+        size_t i = 0;
+        while (i < keyLength && LowerAscii(k[i]) == LowerAscii(key[i]))
+            ++i;
+        if (i < keyLength)
+            continue;
+        ++value;
+        while (IsBlank(*value))
+            ++value;
+        size_t length = TextLength(value);
+        while (length > 0 && IsBlank(value[length - 1]))
+            --length;
+        if (length >= 2 && (value[0] == '"' || value[0] == '\'') && value[length - 1] == value[0]) {
+            ++value;
+            length -= 2;
+        }
+        TextCopyN(out, size, value, length);
+        return true;
+    }
+    return false;
+}

@@ -76,4 +76,12 @@ char* TakeConfigPath(const char* commandLine, char* dest, size_t size);
 // the result would not fit.
 bool ReplaceExtensionWithIni(char* path, size_t size);
 
+// Finds key in a section block as GetPrivateProfileSectionA fills it
+// ("key=value\0...\0\0") and copies its value into out (size bytes) as
+// GetPrivateProfileStringA gives it: key compared without regard to case,
+// blanks around key and value dropped, one pair of enclosing quotes removed,
+// cut to size - 1. The first of duplicated keys counts. Returns false, leaving
+// out unchanged, when the key is not there.
+bool SectionValue(const char* block, const char* key, char* out, size_t size);
+
 #endif

@@ -53,4 +53,22 @@ TEST_CASE("the configuration path: the command line after its blanks, else the p
     CHECK(ini("C:\\q.e", 8) == "refusedC:\\q.e");
 }
 
+TEST_CASE("SectionValue gives what the profile gives for one key of a section block")
+{
+    static const char block[] = "; note\0Other=1\0 fileNAME = \"C:\\a b\\x.exe\" \0FileName=second\0"
+                                "Empty=\0Quote=\"\0Half='x\0NoValue\0Window==Max\0";
+    struct Row { const char* key; size_t size; bool found; const char* value; } rows[] = {
+        {"FileName", 260, true, "C:\\a b\\x.exe"}, {"FileName", 5, true, "C:\\a"}, {"Empty", 260, true, ""},
+        {"Quote", 260, true, "\""}, {"Half", 260, true, "'x"}, {"NoValue", 260, false, "kept"},
+        {"Window", 260, true, "=Max"}, {"File", 260, false, "kept"}, {"; note", 260, false, "kept"},
+    };
+    for (const Row& r : rows) {
+        CAPTURE(r.key);
+        std::vector<char> out(r.size);
+        TextCopy(out.data(), out.size(), "kept");
+        CHECK(SectionValue(block, r.key, out.data(), out.size()) == r.found);
+        CHECK(std::string(out.data()) == r.value);
+    }
+}
+
 }
