@@ -62,7 +62,7 @@ int CountWhileBoxOpen = -1;
 DWORD WINAPI DropWhileBoxOpen(void* fixture)
 {
     BoxWatcher& boxes = static_cast<BarFixture*>(fixture)->boxes;
-    boxes.waitFor(1);
+    PumpUntil([&] { return !boxes.seen().empty(); });
     Drop({RecorderPath()});
     CountWhileBoxOpen = ButtonCount;
     boxes.setAnswer(IDOK);

@@ -228,8 +228,7 @@ std::vector<std::string> ButtonNames(HWND bar)
 
 int PixelsOf(HWND window, COLORREF colour)
 {
-    const RECT r = WindowRect(window);
-    const Capture shot(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    const Capture shot(window, false);
     return (int)std::count(shot.pixels.begin(), shot.pixels.end(), colour);
 }
 

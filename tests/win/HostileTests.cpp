@@ -75,4 +75,13 @@ TEST_SUITE("hostile")
             CHECK((Foreign(f.ini) == before));  // not the texts themselves: some are 10 MiB
         }
     }
+
+    // The bar reads a section in one call; one longer than that reads key by key.
+    TEST_CASE_FIXTURE(BarFixture, "keys after a long hand-written line of a button section still count")
+    {
+        REQUIRE(start(Section("Button1") + Key("Note", std::string(5000, 'n')) + Key("FileName", Notepad) +
+                      Key("Parameters", "\"p q\"")));
+        REQUIRE(ButtonCount == 1);
+        CHECK(std::string(slot(0)->Parameters) == "p q");
+    }
 }
