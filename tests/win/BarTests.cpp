@@ -63,9 +63,14 @@ TEST_SUITE("bar")
         CHECK(help.calls() == Calls{{HELP_CONTENTS, "Quenvolt.hlp"}, {HELP_QUIT, "Quenvolt.hlp"}});
     }
 
-    TEST_CASE_FIXTURE(BarFixture, "Properties hands the editor the file, the launcher and the button, saved first")
+    TEST_CASE_FIXTURE(BarFixture, "without an editor the bar says so and stays; Properties hands it the file, the launcher and the button")
     {
         REQUIRE(start(Buttons(RecorderPath(), {"first", "second"})));
+        SendMessageA(bar(), WM_SYSCOMMAND, IDM_CONFIGURE, 0);  // no editor anywhere yet
+        REQUIRE(boxes.seen().size() == 1);
+        CHECK((boxes.seen()[0].caption + "|" + boxes.seen()[0].text) ==
+              "Configure Quenvolet problem|Could not locate \"QVconfig.exe\"");
+        CHECK(IsWindow(bar()));
         const std::string editor = dir.file("QVconfig.exe");
         REQUIRE(CopyFileA(RecorderPath().c_str(), editor.c_str(), FALSE));
         SetCurrentDirectoryA(dir.path().c_str());
