@@ -16,16 +16,23 @@ static double Since(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
     return (double)(to.QuadPart - from.QuadPart) * 1000.0 / (double)f.QuadPart;
 }
 
-// The grid's first WM_PAINT has returned: take the time and close the dialog.
-static LRESULT CALLBACK AfterMessage(int code, WPARAM wParam, LPARAM lParam)
+// The grid's first WM_PAINT is fetched: a posted WM_NULL is fetched once it has
+// been handled, and then the time is taken and the dialog closed.
+static LRESULT CALLBACK Fetched(int code, WPARAM wParam, LPARAM lParam)
 {
-    const CWPRETSTRUCT* m = (const CWPRETSTRUCT*)lParam;
+    static HWND grid;
+    const MSG* m = (const MSG*)lParam;
     char name[32];
-    if (code == HC_ACTION && m->message == WM_PAINT && ImagesAtPaint < 0 &&
-        GetClassNameA(m->hwnd, name, sizeof name) && strcmp(name, "QvIconGrid") == 0) {
-        QueryPerformanceCounter(&Painted);
-        ImagesAtPaint = ChangeIconReads.images;
-        PostMessageA(GetParent(m->hwnd), WM_COMMAND, IDCANCEL, 0);
+    if (code == HC_ACTION && wParam == PM_REMOVE && ImagesAtPaint < 0) {
+        if (grid == nullptr && m->message == WM_PAINT && GetClassNameA(m->hwnd, name, sizeof name) &&
+            strcmp(name, "QvIconGrid") == 0) {
+            grid = m->hwnd;
+            PostMessageA(grid, WM_NULL, 0, 0);
+        } else if (grid != nullptr && m->hwnd == grid && m->message == WM_NULL) {
+            QueryPerformanceCounter(&Painted);
+            ImagesAtPaint = ChangeIconReads.images;
+            PostMessageA(GetParent(grid), WM_COMMAND, IDCANCEL, 0);
+        }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -35,7 +42,7 @@ int main(int argc, char** argv)
     if (argc < 2)
         return 2;
     InitIconUtilities();
-    SetWindowsHookExA(WH_CALLWNDPROCRET, AfterMessage, nullptr, GetCurrentThreadId());
+    SetWindowsHookExA(WH_GETMESSAGE, Fetched, nullptr, GetCurrentThreadId());
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
     const UINT count = (UINT)(INT_PTR)ExtractIconA(GetModuleHandleA(nullptr), argv[1], (UINT)-1);
