@@ -171,8 +171,6 @@ bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showComman
     ShowWindow(bar, showCommand);
     UpdateWindow(bar);
     BarState.InSnapMove = false;
-    // Names on pointing come once the bar runs: comctl32 would delay its first showing.
-    PostMessageA(bar, WM_ATTACHTIPS, 0, 0);
     return true;
 }
 

@@ -143,10 +143,9 @@ void ReportLongDocument(const char* name);
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void PrepareBar(HWND bar);
 void CreateButtonWindow(HWND bar, int slot);
-// Gives the button window of a slot its name, as its text and its tooltip.
-// Sent to itself by the bar once it shows: its buttons get their tooltips.
-const UINT WM_ATTACHTIPS = WM_APP + 1;
+// Gives the button windows their tooltips, once the pointer reaches the bar.
 void AttachToolTips();
+// Gives the button window of a slot its name, as its text and its tooltip.
 void NameButtonWindow(int slot);
 void PaintButtonFaces(HWND bar, int slot);
 void DrawButton(const DRAWITEMSTRUCT* drawItem);

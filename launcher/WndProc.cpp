@@ -68,6 +68,8 @@ void PaintButtonFaces(HWND bar, int slot)
 
 // One tooltip control for all buttons; each button is a tool of it. It has
 // no owner: an owned topmost tooltip keeps Wine from making the bar topmost.
+// It comes when the pointer first reaches the bar: loading comctl32 at the
+// start would delay the bar and cost memory a bar left alone never uses.
 void AttachToolTips()
 {
     typedef BOOL(WINAPI * InitProc)(const INITCOMMONCONTROLSEX*);
@@ -307,9 +309,6 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         ToolTipWindow = nullptr;
         PostQuitMessage(0);
         return 0;
-    case WM_ATTACHTIPS:
-        AttachToolTips();
-        return 0;
     case WM_MOVE:
         if (!BarState.InSnapMove && BarState.BarWindow != nullptr)
             SnapToCorner();
@@ -332,6 +331,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             SaveSettings(false);
         return 0;
     case WM_SETCURSOR:
+        if (ToolTipWindow == nullptr)
+            AttachToolTips();
         if (LOWORD(lParam) == HTCLIENT && HIWORD(lParam) == WM_RBUTTONUP)
             ShowButtonMenu(FindButtonSlot((HWND)wParam));
         break;
