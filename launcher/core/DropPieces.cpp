@@ -62,14 +62,6 @@ size_t DirectoryPartLength(const char* path, LeadBytePredicate isLeadByte)
     return end;
 }
 
-void SplitDirectoryAndName(const char* path, char* directoryPart, size_t directorySize, char* namePart,
-                           size_t nameSize, LeadBytePredicate isLeadByte)
-{
-    const size_t length = DirectoryPartLength(path, isLeadByte);
-    TextCopyN(directoryPart, directorySize, path, length);
-    TextCopy(namePart, nameSize, path + length);
-}
-
 const char* RelativeItem(const char* path, const char* directory, LeadBytePredicate isLeadByte)
 {
     char own[DropPathSize];

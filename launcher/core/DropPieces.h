@@ -48,12 +48,6 @@ bool AppendArgument(char* text, size_t size, int room, const char* item);
 // The second byte of a double-byte character is never a separator.
 size_t DirectoryPartLength(const char* path, LeadBytePredicate isLeadByte);
 
-// Splits path into its directory part (drive and directories, trailing
-// separator kept) and its name part (file name and extension), each cut to
-// its buffer.
-void SplitDirectoryAndName(const char* path, char* directoryPart, size_t directorySize, char* namePart,
-                           size_t nameSize, LeadBytePredicate isLeadByte);
-
 // The item that stands for path when names are given relative to
 // directory: its name part when its directory part equals directory
 // (ignoring the case of A to Z), else the whole path.
