@@ -17,19 +17,6 @@ TdlgChangeIcon& Dialog(HWND dialog)
     return *reinterpret_cast<TdlgChangeIcon*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
-HWND Control(const TdlgChangeIcon& d, int id)
-{
-    return GetDlgItem(d.Handle, id);
-}
-
-std::string ControlText(const TdlgChangeIcon& d, int id)
-{
-    HWND control = Control(d, id);
-    std::string text((size_t)GetWindowTextLengthA(control) + 1, '\0');
-    text.resize((size_t)GetWindowTextA(control, &text[0], (int)text.size()));
-    return text;
-}
-
 bool FileExists(const std::string& path)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());

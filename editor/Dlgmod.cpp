@@ -15,19 +15,6 @@ TdlgModify& Dialog(HWND dialog)
     return *reinterpret_cast<TdlgModify*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
-HWND Control(const TdlgModify& d, int id)
-{
-    return GetDlgItem(d.Handle, id);
-}
-
-std::string ControlText(const TdlgModify& d, int id)
-{
-    HWND control = Control(d, id);
-    std::string text((size_t)GetWindowTextLengthA(control) + 1, '\0');
-    text.resize((size_t)GetWindowTextA(control, &text[0], (int)text.size()));
-    return text;
-}
-
 void ShowPicture(TdlgModify& d, bool fallsBack)
 {
     d.PictureFallsBack = fallsBack;

@@ -47,19 +47,6 @@ TfrmQVConfig& Form(HWND form)
     return *reinterpret_cast<TfrmQVConfig*>(GetWindowLongPtrA(form, DWLP_USER));
 }
 
-HWND Control(const TfrmQVConfig& form, int id)
-{
-    return GetDlgItem(form.Handle, id);
-}
-
-std::string ControlText(const TfrmQVConfig& form, int id)
-{
-    HWND control = Control(form, id);
-    std::string text((size_t)GetWindowTextLengthA(control) + 1, '\0');
-    text.resize((size_t)GetWindowTextA(control, &text[0], (int)text.size()));
-    return text;
-}
-
 int CurrentColumn(const TfrmQVConfig& form)
 {
     return (int)SendMessageA(Control(form, IDC_ICONGRID), GM_GETCURRENT, 0, 0);

@@ -92,3 +92,10 @@ void GrowButtonsForOldWindows(HWND form, const int* ids, size_t count)
         SetWindowPos(button, nullptr, r.left, r.top - 2, r.right - r.left, r.bottom - r.top + 4, SWP_NOZORDER);
     }
 }
+
+std::string WindowText(HWND window)
+{
+    std::string text((size_t)GetWindowTextLengthA(window) + 1, '\0');
+    text.resize((size_t)GetWindowTextA(window, &text[0], (int)text.size()));
+    return text;
+}

@@ -6,6 +6,8 @@
 
 #include <stddef.h>
 
+#include <string>
+
 enum FormFont { FontNormal, FontBold };
 
 // One control: rows stand in tab order; places are client pixels. A width of
@@ -50,5 +52,21 @@ void WatchTyping(HWND edit);
 // Makes the glyph buttons 4 pixels taller and 2 pixels higher, for the
 // smaller buttons of Windows versions before 3.95.
 void GrowButtonsForOldWindows(HWND form, const int* ids, size_t count);
+
+// The text of a window, whatever its length.
+std::string WindowText(HWND window);
+
+// A control of a form or dialog whose record holds its window in Handle.
+template <class Record>
+HWND Control(const Record& record, int id)
+{
+    return GetDlgItem(record.Handle, id);
+}
+
+template <class Record>
+std::string ControlText(const Record& record, int id)
+{
+    return WindowText(Control(record, id));
+}
 
 #endif
