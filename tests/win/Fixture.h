@@ -11,30 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "Files.h"
 #include "QUENVOLT.h"
 
 namespace qv {
 
-// A fresh folder under the temporary folder, removed with its files at the end.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "\\" + name; }
-
-private:
-    std::string path_;
-};
-
-void WriteFile(const std::string& path, const std::string& content);
-std::string ReadFile(const std::string& path);
-bool FileExists(const std::string& path);
-
-// A value of an INI file as the real profile functions read it, else the
-// fallback; with no key the section's keys, with no section the file's
-// sections, each list joined by "|".
-std::string Profile(const std::string& file, const char* section, const char* key, const char* fallback = "<absent>");
+using namespace qt;
 
 struct SeenBox {
     std::string caption, text;  // text: the box's static texts joined by "|"
@@ -66,8 +48,7 @@ struct FakeHelp {
     HWND window;
 };
 
-// Handles this thread's messages for about the given time, or until done() holds.
-void Pump(int milliseconds = 50);
+// Handles this thread's messages until done() holds, or for about the given time.
 template <class F>
 bool PumpUntil(F done, int milliseconds = 30000)
 {
@@ -107,8 +88,6 @@ struct Capture {
     std::vector<COLORREF> pixels;
 };
 
-// The folder of the test programs, the recorder among them.
-std::string ProgramFolder();
 std::string RecorderPath();
 
 // A 32 x 32 icon file of one colour with a one-pixel frame of another.
@@ -151,8 +130,6 @@ struct BarFixture {
     LauncherButton* slot(int s) const { return ButtonTable[s]; }
 };
 
-inline std::string Key(const std::string& key, const std::string& value) { return key + "=" + value + "\r\n"; }
-inline std::string Section(const std::string& name) { return "[" + name + "]\r\n"; }
 
 const char* const Notepad = "C:\\windows\\notepad.exe";
 
