@@ -31,8 +31,8 @@ TEST_SUITE("config")
         SetCurrentDirectoryA(dir.path().c_str());
         REQUIRE(StartBar("   Quenvolt.INI", SW_SHOWNOACTIVATE));
         REQUIRE(boxes.seen().size() == 1);
-        CHECK(boxes.seen()[0].caption == "Cannot add icon");
-        CHECK(boxes.seen()[0].text == "No associated executable file found for file\nnone");
+        CHECK(boxes.seen()[0].caption + "|" + boxes.seen()[0].text ==
+              "Cannot add icon|No associated executable file found for file\nnone");
         REQUIRE(ButtonCount == 6);
         char caption[100];
         GetWindowTextA(bar(), caption, sizeof caption);

@@ -1,7 +1,5 @@
-// What the Windows tests share: temporary folders and files, profile values,
-// a watcher that answers message boxes, a stand-in WinHelp window, the
-// launcher started in this process, screen pixels, the recorder, and a bar of
-// this process started on an INI file written by the test.
+// What the launcher's Windows tests share: a box answerer, a stand-in WinHelp window, screen
+// pixels, the recorder, and a bar of this process started on an INI file written by the test.
 #ifndef QUENVOLT_TESTS_FIXTURE_H
 #define QUENVOLT_TESTS_FIXTURE_H
 
@@ -63,7 +61,12 @@ bool PumpUntil(F done, int milliseconds = 30000)
 bool StartBar(const std::string& commandLine, int showCommand = SW_SHOWNORMAL);
 void ResetLauncher();
 
-RECT WindowRect(HWND window);
+inline RECT WindowRect(HWND window)
+{
+    RECT r = {0, 0, 0, 0};
+    GetWindowRect(window, &r);
+    return r;
+}
 
 // Sets the work area until the guard ends.
 struct WorkAreaGuard {
@@ -88,14 +91,13 @@ struct Capture {
     std::vector<COLORREF> pixels;
 };
 
-std::string RecorderPath();
+inline std::string RecorderPath() { return ProgramFolder() + "\\recorder.exe"; }
 
 // A 32 x 32 icon file of one colour with a one-pixel frame of another.
 void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame);
 
-// The record the recorder left (key=value lines), once its process has ended.
-// A Wine process can take many seconds to start on a busy machine, hence the
-// generous time-out.
+// The record the recorder left (key=value lines), once its process has ended; a Wine process
+// can take many seconds to start on a busy machine.
 std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds = 90000);
 
 // A file beside the test program for the time of a case, present (a copy of

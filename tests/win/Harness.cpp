@@ -3,9 +3,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 
 namespace qv {
@@ -24,22 +22,19 @@ BoxWatcher::~BoxWatcher()
     DeleteCriticalSection(&lock_);
 }
 
-struct Locked {
-    CRITICAL_SECTION* lock;
-    explicit Locked(CRITICAL_SECTION* l) : lock(l) { EnterCriticalSection(lock); }
-    ~Locked() { LeaveCriticalSection(lock); }
-};
-
 std::vector<SeenBox> BoxWatcher::seen() const
 {
-    Locked held(&lock_);
-    return seen_;
+    EnterCriticalSection(&lock_);
+    std::vector<SeenBox> copy = seen_;
+    LeaveCriticalSection(&lock_);
+    return copy;
 }
 
 void BoxWatcher::clear()
 {
-    Locked held(&lock_);
+    EnterCriticalSection(&lock_);
     seen_.clear();
+    LeaveCriticalSection(&lock_);
 }
 
 DWORD WINAPI BoxWatcher::Run(void* self)
@@ -61,8 +56,9 @@ DWORD WINAPI BoxWatcher::Run(void* self)
                         type != SS_BITMAP && GetWindowTextA(child, text, sizeof text))
                         texts += std::string("|") + text;
                 }
-                Locked held(&watcher->lock_);
+                EnterCriticalSection(&watcher->lock_);
                 watcher->seen_.push_back({caption, texts.empty() ? texts : texts.substr(1)});
+                LeaveCriticalSection(&watcher->lock_);
             }
             // Answered again while it stays: an early answer can be lost while the box is built.
             const int answer = watcher->answer_;
@@ -124,13 +120,6 @@ void ResetLauncher()
     Pump(20);
 }
 
-RECT WindowRect(HWND window)
-{
-    RECT r = {0, 0, 0, 0};
-    GetWindowRect(window, &r);
-    return r;
-}
-
 Capture::Capture(HWND window, bool repaint)
 {
     if (repaint)
@@ -147,8 +136,6 @@ Capture::Capture(HWND window, bool repaint)
             pixels.push_back(GetPixel(screen, origin.x + x, origin.y + y));
     ReleaseDC(nullptr, screen);
 }
-
-std::string RecorderPath() { return ProgramFolder() + "\\recorder.exe"; }
 
 void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame)
 {
