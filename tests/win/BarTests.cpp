@@ -61,8 +61,9 @@ TEST_SUITE("bar")
     TEST_CASE_FIXTURE(BarFixture, "the editor beside the bar gets file, bar and button; without one, the bar says so")
     {
         // Started without a file, the bar takes the INI file named after the program, beside it.
+        WriteFile(ini, Buttons(RecorderPath(), {"first", "second"}));
+        BesideProgram beside("wintests.INI", true, ini);
         const std::string home = ProgramFolder() + "\\", own = home + "wintests.INI";
-        WriteFile(own, Buttons(RecorderPath(), {"first", "second"}));
         REQUIRE(StartBar(""));
         SendMessageA(bar(), WM_SYSCOMMAND, IDM_CONFIGURE, 0);  // no editor anywhere yet
         REQUIRE(boxes.seen().size() == 1);
@@ -80,7 +81,6 @@ TEST_SUITE("bar")
         const std::string expected = home + "QVconfig.exe \"" + own + "\" \"" + home + "wintests.exe\" 0";
         CHECK(lstrcmpiA(WaitForRecord(record)["cmdline"].c_str(), expected.c_str()) == 0);
         CHECK(Profile(own, "Button1", "Parameters") == "second");
-        DeleteFileA(own.c_str());
         CHECK_FALSE(IsWindow(window));  // the bar makes way for the editor
     }
 }
