@@ -1,7 +1,5 @@
 #include "Fixture.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 #include <cstring>
 #include <sstream>
