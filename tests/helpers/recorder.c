@@ -1,9 +1,6 @@
-/* A stand-in program for the tests: it records how it was started (its
-   command line, process id, working directory, the show command
-   WinMain got and the performance counter at its start, for the click
-   benchmark) into the file that the environment variable QV_RECORD names,
-   then ends. The record is written under another name, ends with the line
-   "end=", and is renamed, so a reader never takes half of it for the whole. */
+/* A stand-in program for the tests: it records how it was started (command line, process id, working
+   directory, show command, and the performance counter for the click benchmark) into the file QV_RECORD
+   names, written under another name and renamed, so a reader never takes half of it for the whole. */
 #include <windows.h>
 
 static void put(HANDLE file, const char* key, const char* value)

@@ -1,7 +1,5 @@
-// What the Windows tests share: temporary folders and files, profile values,
-// a watcher that answers message boxes, a stand-in WinHelp window, the
-// launcher started in this process, screen pixels, the recorder, and a bar of
-// this process started on an INI file written by the test.
+// What the launcher's Windows tests share: a box answerer, a stand-in WinHelp window, screen
+// pixels, the recorder, and a bar of this process started on an INI file written by the test.
 #ifndef QUENVOLT_TESTS_FIXTURE_H
 #define QUENVOLT_TESTS_FIXTURE_H
 
@@ -11,30 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "Files.h"
 #include "QUENVOLT.h"
 
 namespace qv {
 
-// A fresh folder under the temporary folder, removed with its files at the end.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "\\" + name; }
-
-private:
-    std::string path_;
-};
-
-void WriteFile(const std::string& path, const std::string& content);
-std::string ReadFile(const std::string& path);
-bool FileExists(const std::string& path);
-
-// A value of an INI file as the real profile functions read it, else the
-// fallback; with no key the section's keys, with no section the file's
-// sections, each list joined by "|".
-std::string Profile(const std::string& file, const char* section, const char* key, const char* fallback = "<absent>");
+using namespace qt;
 
 struct SeenBox {
     std::string caption, text;  // text: the box's static texts joined by "|"
@@ -66,8 +46,7 @@ struct FakeHelp {
     HWND window;
 };
 
-// Handles this thread's messages for about the given time, or until done() holds.
-void Pump(int milliseconds = 50);
+// Handles this thread's messages until done() holds, or for about the given time.
 template <class F>
 bool PumpUntil(F done, int milliseconds = 30000)
 {
@@ -82,7 +61,12 @@ bool PumpUntil(F done, int milliseconds = 30000)
 bool StartBar(const std::string& commandLine, int showCommand = SW_SHOWNORMAL);
 void ResetLauncher();
 
-RECT WindowRect(HWND window);
+inline RECT WindowRect(HWND window)
+{
+    RECT r = {0, 0, 0, 0};
+    GetWindowRect(window, &r);
+    return r;
+}
 
 // Sets the work area until the guard ends.
 struct WorkAreaGuard {
@@ -107,16 +91,13 @@ struct Capture {
     std::vector<COLORREF> pixels;
 };
 
-// The folder of the test programs, the recorder among them.
-std::string ProgramFolder();
-std::string RecorderPath();
+inline std::string RecorderPath() { return ProgramFolder() + "\\recorder.exe"; }
 
 // A 32 x 32 icon file of one colour with a one-pixel frame of another.
 void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame);
 
-// The record the recorder left (key=value lines), once its process has ended.
-// A Wine process can take many seconds to start on a busy machine, hence the
-// generous time-out.
+// The record the recorder left (key=value lines), once its process has ended; a Wine process
+// can take many seconds to start on a busy machine.
 std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds = 90000);
 
 // A file beside the test program for the time of a case, present (a copy of
@@ -151,8 +132,6 @@ struct BarFixture {
     LauncherButton* slot(int s) const { return ButtonTable[s]; }
 };
 
-inline std::string Key(const std::string& key, const std::string& value) { return key + "=" + value + "\r\n"; }
-inline std::string Section(const std::string& name) { return "[" + name + "]\r\n"; }
 
 const char* const Notepad = "C:\\windows\\notepad.exe";
 

@@ -1,54 +1,10 @@
 #include "Fixture.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 
 namespace qv {
-
-TempDir::TempDir()
-{
-    char base[MAX_PATH], name[MAX_PATH + 64];
-    GetTempPathA(sizeof base, base);
-    static unsigned counter;
-    do
-        std::snprintf(name, sizeof name, "%sqvtest-%lu-%u", base, GetCurrentProcessId(), ++counter);
-    while (!CreateDirectoryA(name, nullptr));
-    path_ = name;
-}
-
-TempDir::~TempDir()
-{
-    std::string from = path_ + '\0';  // a list of names, ended by an empty one
-    SHFILEOPSTRUCTA remove = {nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI, FALSE, nullptr, nullptr};
-    SHFileOperationA(&remove);
-}
-
-void WriteFile(const std::string& path, const std::string& content)
-{
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream f(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-}
-
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-std::string Profile(const std::string& file, const char* section, const char* key, const char* fallback)
-{
-    std::vector<char> buffer(300000);
-    DWORD n = GetPrivateProfileStringA(section, key, fallback, buffer.data(), (DWORD)buffer.size(), file.c_str());
-    std::string value(buffer.data(), section != nullptr && key != nullptr ? std::strlen(buffer.data()) : n);
-    std::replace(value.begin(), value.end(), '\0', '|');  // a list's names are zero-separated
-    return value.empty() || value.back() != '|' ? value : value.substr(0, value.size() - 1);
-}
 
 BoxWatcher::BoxWatcher(int answer) : stop_(0), answer_(answer)
 {
@@ -64,22 +20,19 @@ BoxWatcher::~BoxWatcher()
     DeleteCriticalSection(&lock_);
 }
 
-struct Locked {
-    CRITICAL_SECTION* lock;
-    explicit Locked(CRITICAL_SECTION* l) : lock(l) { EnterCriticalSection(lock); }
-    ~Locked() { LeaveCriticalSection(lock); }
-};
-
 std::vector<SeenBox> BoxWatcher::seen() const
 {
-    Locked held(&lock_);
-    return seen_;
+    EnterCriticalSection(&lock_);
+    std::vector<SeenBox> copy = seen_;
+    LeaveCriticalSection(&lock_);
+    return copy;
 }
 
 void BoxWatcher::clear()
 {
-    Locked held(&lock_);
+    EnterCriticalSection(&lock_);
     seen_.clear();
+    LeaveCriticalSection(&lock_);
 }
 
 DWORD WINAPI BoxWatcher::Run(void* self)
@@ -101,8 +54,9 @@ DWORD WINAPI BoxWatcher::Run(void* self)
                         type != SS_BITMAP && GetWindowTextA(child, text, sizeof text))
                         texts += std::string("|") + text;
                 }
-                Locked held(&watcher->lock_);
+                EnterCriticalSection(&watcher->lock_);
                 watcher->seen_.push_back({caption, texts.empty() ? texts : texts.substr(1)});
+                LeaveCriticalSection(&watcher->lock_);
             }
             // Answered again while it stays: an early answer can be lost while the box is built.
             const int answer = watcher->answer_;
@@ -136,18 +90,6 @@ FakeHelp::FakeHelp()
 
 std::vector<std::pair<unsigned, std::string>> FakeHelp::calls() const { return helpCalls; }
 
-void Pump(int milliseconds)
-{
-    DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (msg.message != WM_QUIT)
-                DispatchMessageA(&msg);
-        Sleep(5);
-    } while ((int)(GetTickCount() - start) < milliseconds);
-}
-
 bool StartBar(const std::string& commandLine, int showCommand)
 {
     static bool registered = RegisterBarClass(GetModuleHandleA(nullptr));
@@ -176,13 +118,6 @@ void ResetLauncher()
     Pump(20);
 }
 
-RECT WindowRect(HWND window)
-{
-    RECT r = {0, 0, 0, 0};
-    GetWindowRect(window, &r);
-    return r;
-}
-
 Capture::Capture(HWND window, bool repaint)
 {
     if (repaint)
@@ -199,15 +134,6 @@ Capture::Capture(HWND window, bool repaint)
             pixels.push_back(GetPixel(screen, origin.x + x, origin.y + y));
     ReleaseDC(nullptr, screen);
 }
-
-std::string ProgramFolder()
-{
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    return std::string(path, std::strrchr(path, '\\'));
-}
-
-std::string RecorderPath() { return ProgramFolder() + "\\recorder.exe"; }
 
 void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame)
 {

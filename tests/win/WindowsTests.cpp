@@ -1,7 +1,6 @@
-// The bar as it meets a real Windows machine: which "QVconfig.exe" it finds,
-// the system's error texts, icons that are not there, hidden extensions,
-// popup menus that close oddly, the clean-up on closing and the names of the
-// buttons.
+// The bar as it meets a real Windows machine: the system's error texts, icons
+// that are not there, hidden extensions, popup menus that close oddly, the
+// clean-up on closing and the names of the buttons.
 #include "Fixture.h"
 
 #include <commctrl.h>
@@ -10,20 +9,6 @@ using namespace qv;
 
 TEST_SUITE("windows")
 {
-    TEST_CASE_FIXTURE(BarFixture, "Configure starts the editor beside the bar, not the current folder's, on its INI")
-    {
-        BesideProgram editor("QVconfig.exe", true, RecorderPath());
-        REQUIRE(CopyFileA(RecorderPath().c_str(), dir.file("QVconfig.exe").c_str(), FALSE));
-        SetCurrentDirectoryA(dir.path().c_str());
-        const std::string record = RecordInto(*this, "editor.rec"), home = ProgramFolder() + "\\";
-        REQUIRE(StartBar(""));
-        SendMessageA(bar(), WM_SYSCOMMAND, IDM_CONFIGURE, 0);
-        auto seen = WaitForRecord(record);
-        DeleteFileA((home + "wintests.INI").c_str());
-        const std::string expected = home + "QVconfig.exe \"" + home + "wintests.INI\" \"" + home + "wintests.exe\"";
-        CHECK(lstrcmpiA(seen["cmdline"].c_str(), expected.c_str()) == 0);
-    }
-
     TEST_CASE_FIXTURE(BarFixture, "a program that is no program is reported in the system's words")
     {
         WriteFile(dir.file("notes.exe"), "only some text, renamed\r\n");

@@ -5,68 +5,7 @@
 #include "forms/MainForm.h"
 #include "forms/ModifyForm.h"
 
-#include <fstream>
-#include <iterator>
-
 namespace qe {
-
-TempDir::TempDir(const char* subfolder)
-{
-    char base[MAX_PATH], name[MAX_PATH];
-    GetTempPathA(sizeof base, base);
-    GetTempFileNameA(base, "qve", 0, name);
-    DeleteFileA(name);
-    CreateDirectoryA(name, nullptr);
-    root_ = path_ = name;
-    if (subfolder) {
-        path_ += "\\" + std::string(subfolder);
-        CreateDirectoryA(path_.c_str(), nullptr);
-    }
-}
-
-TempDir::~TempDir()
-{
-    const std::string list = root_ + '\0';  // a list of one folder, ended by a second zero
-    SHFILEOPSTRUCTA remove = {nullptr, FO_DELETE, list.c_str(), nullptr,
-                              FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT};
-    SHFileOperationA(&remove);
-}
-
-void WriteFile(const std::string& path, const std::string& content)
-{
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-std::string Profile(const std::string& file, const char* section, const char* key)
-{
-    // the buffer grows until the text is whole: a cut list comes back as size - 2
-    for (DWORD size = 1 << 16;; size *= 4) {
-        std::string text(size, '\0');
-        const DWORD n = !section ? GetPrivateProfileSectionNamesA(&text[0], size, file.c_str())
-                        : !key   ? GetPrivateProfileSectionA(section, &text[0], size, file.c_str())
-                                 : GetPrivateProfileStringA(section, key, "<absent>", &text[0], size, file.c_str());
-        if (n >= size - 2 && size < (1u << 26))
-            continue;
-        text.resize(n && !key ? n - 1 : n);
-        for (char& c : text)
-            c = c ? c : '|';
-        return text;
-    }
-}
-
-std::string ProgramFolder()
-{
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\'));
-}
 
 std::string EditorProgram()
 {
@@ -109,18 +48,6 @@ BoxAnswerer::BoxAnswerer() : hook(SetWindowsHookExA(WH_CALLWNDPROCRET, AnswerBox
 }
 
 // ---------------------------------------------------------------- form
-
-// Handles this thread's messages for a while, so that posted ones arrive.
-static void Pump()
-{
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 20; Sleep(5)) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
-}
 
 EditorForm::EditorForm(const std::string& parameters)
 {

@@ -11,33 +11,15 @@
 #include <string>
 #include <vector>
 
+#include "../Files.h"
 #include "Qvmain.h"
 #include "forms/MainForm.h"
 
 namespace qe {
 
-class TempDir {
-public:
-    explicit TempDir(const char* subfolder = nullptr);
-    ~TempDir();
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "\\" + name; }
+using namespace qt;
 
-private:
-    std::string root_, path_;
-};
-
-void WriteFile(const std::string& path, const std::string& content);
-std::string ReadFile(const std::string& path);
-inline std::string Section(const std::string& name) { return "[" + name + "]\r\n"; }
-inline std::string Key(const std::string& key, const std::string& value) { return key + "=" + value + "\r\n"; }
 inline std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
-// The one INI reader: a value as the profile functions read it ("<absent>"
-// when missing); with no key the section's lines, with no section the file's
-// section names, each list joined by "|".
-std::string Profile(const std::string& file, const char* section, const char* key);
-
-std::string ProgramFolder();
 std::string EditorProgram();
 // The test icon library of count icons, and the colour of the bar in icon n.
 inline std::string Library(int count) { return ProgramFolder() + "\\icons" + std::to_string(count) + ".dll"; }

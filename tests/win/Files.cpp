@@ -1,0 +1,82 @@
+#include "Files.h"
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+namespace qt {
+
+TempDir::TempDir(const char* subfolder)
+{
+    char base[MAX_PATH], name[MAX_PATH + 64];
+    GetTempPathA(sizeof base, base);
+    static unsigned counter;
+    do
+        std::snprintf(name, sizeof name, "%sqvtest-%lu-%u", base, GetCurrentProcessId(), ++counter);
+    while (!CreateDirectoryA(name, nullptr));
+    root_ = path_ = name;
+    if (subfolder != nullptr) {
+        path_ += "\\" + std::string(subfolder);
+        CreateDirectoryA(path_.c_str(), nullptr);
+    }
+}
+
+TempDir::~TempDir()
+{
+    const std::string from = root_ + '\0';  // a list of names, ended by an empty one
+    SHFILEOPSTRUCTA remove = {nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI, FALSE, nullptr, nullptr};
+    SHFileOperationA(&remove);
+}
+
+void WriteFile(const std::string& path, const std::string& content)
+{
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+std::string Profile(const std::string& file, const char* section, const char* key, const char* fallback)
+{
+    // The buffer grows until the text is whole: a cut text comes back as its size less one or two.
+    for (DWORD size = 1 << 16;; size *= 4) {
+        std::string text(size, '\0');
+        const DWORD n = !section ? GetPrivateProfileSectionNamesA(&text[0], size, file.c_str())
+                        : !key   ? GetPrivateProfileSectionA(section, &text[0], size, file.c_str())
+                                 : GetPrivateProfileStringA(section, key, fallback, &text[0], size, file.c_str());
+        if (n >= size - 2 && size < (1u << 26))
+            continue;
+        text.resize(n && !key ? n - 1 : n);
+        for (char& c : text)
+            c = c ? c : '|';
+        return text;
+    }
+}
+
+std::string ProgramFolder()
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    const std::string program = path;
+    return program.substr(0, program.find_last_of('\\'));
+}
+
+void Pump(int milliseconds)
+{
+    const DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    } while ((int)(GetTickCount() - start) < milliseconds);
+}
+
+}  // namespace qt

@@ -1,0 +1,44 @@
+// What both Windows test programs share: temporary folders and files, INI
+// text and the one INI reader, the folder of the test programs, and a pump
+// for this thread's messages.
+#ifndef QUENVOLET_TESTS_FILES_H
+#define QUENVOLET_TESTS_FILES_H
+
+#include <windows.h>
+
+#include <string>
+
+namespace qt {
+
+// A fresh folder under the temporary folder (or a subfolder of one), removed with its files at the end.
+class TempDir {
+public:
+    explicit TempDir(const char* subfolder = nullptr);
+    ~TempDir();
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string root_, path_;
+};
+
+void WriteFile(const std::string& path, const std::string& content);
+std::string ReadFile(const std::string& path);
+inline bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+inline std::string Section(const std::string& name) { return "[" + name + "]\r\n"; }
+inline std::string Key(const std::string& key, const std::string& value) { return key + "=" + value + "\r\n"; }
+
+// A value as the profile functions read it, else the fallback; with no key the
+// section's lines, with no section the file's section names, each list joined by "|".
+std::string Profile(const std::string& file, const char* section, const char* key, const char* fallback = "<absent>");
+
+// The folder of the test programs, the recorder among them.
+std::string ProgramFolder();
+
+// Handles this thread's messages for about the given time.
+void Pump(int milliseconds = 50);
+
+}  // namespace qt
+
+#endif
