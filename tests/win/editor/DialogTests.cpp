@@ -48,32 +48,19 @@ void InChangeIcon(EditorForm& editor, const std::string& file, int index, std::v
 
 TEST_SUITE("modify")
 {
-    TEST_CASE("Enter checks a typed name and stays open, a second closes; no program: a beep; Cancel keeps all")
+    TEST_CASE("Enter checks a typed name and stays open, a second closes; a name no program opens: a beep")
     {
         EditorCase c(2);
         const std::string exe = EditorProgram();
+        const std::string noProgram = "Error|No associated executable file found for file\n\rx.qvnone\n";
         EditorForm editor(Quoted(c.ini));
-        const HICON before = ButtonList[0].Icon.handle();
         HWND opened = nullptr;
         auto same = [&](HWND dialog) { CHECK(dialog == opened); };  // the check ran, the dialog stays
-        {
-            DialogDriver driver({
-                [&](HWND dialog) { EnterName(opened = dialog, exe); },
-                [&](HWND dialog) { same(dialog), ClickButton(dialog, IDCANCEL); },
-            });
-            editor.click(IDC_CHANGE);
-            CHECK(driver.finished());
-        }
-        CHECK(ButtonList[0].Icon.handle() == before);
-        CHECK(ButtonList[0].FileName == "program0.exe");
-        CHECK_FALSE(editor.form.Modified);
-        CHECK(c.boxes.seen.empty());
-
         DialogDriver driver({
             [&](HWND dialog) { EnterName(opened = dialog, "x.qvnone"); },
             [&](HWND dialog) {
                 same(dialog);
-                CHECK(c.boxes.seen == "Error|No associated executable file found for file\n\rx.qvnone\n");
+                CHECK(c.boxes.seen == noProgram);
                 PostKey(GetDlgItem(dialog, IDC_EXEFILENAME), VK_RETURN);  // a beep
             },
             [&](HWND dialog) { same(dialog), ClickButton(dialog, IDOK); },  // a beep
@@ -82,7 +69,7 @@ TEST_SUITE("modify")
         });
         editor.click(IDC_CHANGE);
         CHECK(driver.finished());
-        CHECK(c.boxes.seen == "Error|No associated executable file found for file\n\rx.qvnone\n");
+        CHECK(c.boxes.seen == noProgram);
         CHECK(ButtonList[0].FileName == exe);
         CHECK(ButtonList[0].IconFile == exe);
         CHECK(ButtonList[0].IconIndex == 0);
@@ -136,12 +123,8 @@ TEST_SUITE("changeicon")
                 HWND grid = GetDlgItem(dialog, IDC_ICONLIST);
                 UpdateWindow(grid);
                 CHECK(ChangeIconReads.images == 7);
-                SendMessageA(grid, WM_HSCROLL, SB_LINERIGHT, 0);
-                UpdateWindow(grid);
-                CHECK(ChangeIconReads.images == 8);
-                SendMessageA(grid, WM_HSCROLL, SB_LINELEFT, 0);
                 RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-                CHECK(ChangeIconReads.images == 8);  // taken once, drawn again
+                CHECK(ChangeIconReads.images == 7);  // taken once, drawn again
                 ClickButton(dialog, IDCANCEL);
             }});
             const std::string warning = "Warning|File " + Library(count) + " contains more than 256 icons.\n\r"

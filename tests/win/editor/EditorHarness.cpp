@@ -137,25 +137,6 @@ EditorForm::~EditorForm()
     Pump();
 }
 
-void EditorForm::key(WPARAM virtualKey)
-{
-    SendMessageA(control(IDC_ICONGRID), WM_KEYDOWN, virtualKey, 1);
-    SendMessageA(control(IDC_ICONGRID), WM_KEYUP, virtualKey, 0xC0000001);
-}
-
-void EditorForm::choosePosition(int choice)
-{
-    SendMessageA(control(IDC_WINDOWPOS), CB_SETCURSEL, (WPARAM)choice, 0);
-    SendMessageA(form.Handle, WM_COMMAND, MAKEWPARAM(IDC_WINDOWPOS, CBN_SELCHANGE), (LPARAM)control(IDC_WINDOWPOS));
-}
-
-std::string EditorForm::text(int id) const
-{
-    char text[2048] = "";
-    GetWindowTextA(control(id), text, sizeof text);
-    return text;
-}
-
 EditorCase::EditorCase(int buttons, const std::string& more, const char* subfolder)
     : dir(subfolder), ini(dir.file("q.ini"))
 {
@@ -170,18 +151,6 @@ EditorCase::EditorCase(int buttons, const std::string& more, const char* subfold
 
 static DialogDriver* ActiveDriver;
 
-DialogDriver::DialogDriver(std::vector<Step> steps)
-    : steps_(std::move(steps)), deadline_(GetTickCount() + 60000), timer_(SetTimer(nullptr, 0, 40, Tick))
-{
-    ActiveDriver = this;
-}
-
-DialogDriver::~DialogDriver()
-{
-    KillTimer(nullptr, timer_);
-    ActiveDriver = nullptr;
-}
-
 // The change icon dialog lies above the properties dialog that opened it.
 static BOOL CALLBACK FindNewestDialog(HWND window, LPARAM data)
 {
@@ -192,18 +161,30 @@ static BOOL CALLBACK FindNewestDialog(HWND window, LPARAM data)
     return TRUE;
 }
 
-void CALLBACK DialogDriver::Tick(HWND, UINT, UINT_PTR, DWORD)
+static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 {
     DialogDriver* driver = ActiveDriver;
     HWND dialog = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindNewestDialog, reinterpret_cast<LPARAM>(&dialog));
     if (!driver || !dialog)
         return;
-    driver->timedOut_ = driver->timedOut_ || (int)(GetTickCount() - driver->deadline_) > 0;
-    if (driver->timedOut_)
+    driver->timedOut = driver->timedOut || (int)(GetTickCount() - driver->deadline) > 0;
+    if (driver->timedOut)
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    else if (IsWindowEnabled(dialog) && driver->next_ < driver->steps_.size())
-        driver->steps_[driver->next_++](dialog);  // a step may open a dialog whose loop runs the next one
+    else if (IsWindowEnabled(dialog) && driver->next < driver->steps.size())
+        driver->steps[driver->next++](dialog);  // a step may open a dialog whose loop runs the next one
+}
+
+DialogDriver::DialogDriver(std::vector<Step> list)
+    : steps(std::move(list)), deadline(GetTickCount() + 60000), timer(SetTimer(nullptr, 0, 40, Tick))
+{
+    ActiveDriver = this;
+}
+
+DialogDriver::~DialogDriver()
+{
+    KillTimer(nullptr, timer);
+    ActiveDriver = nullptr;
 }
 
 void TypeInto(HWND edit, const std::string& text)

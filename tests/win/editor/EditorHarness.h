@@ -61,9 +61,6 @@ struct EditorForm {
     bool open() const { return form.Handle != nullptr; }
     HWND control(int id) const { return GetDlgItem(form.Handle, id); }
     void click(int id) { SendMessageA(form.Handle, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)control(id)); }
-    void key(WPARAM virtualKey);  // in the icon grid
-    void choosePosition(int choice);
-    std::string text(int id) const;
     bool enabled(int id) const { return IsWindowEnabled(control(id)) != 0; }
     int grid(UINT message) const { return (int)SendMessageA(control(IDC_ICONGRID), message, 0, 0); }
     TfrmQVConfig form;
@@ -83,20 +80,16 @@ struct EditorCase {
 // timer runs the steps in turn, each in the newest dialog (properties or
 // change icon) while it is enabled, that is with no box above it.
 // Past its time-out it cancels every dialog, so that a test fails instead of hanging.
-class DialogDriver {
-public:
+struct DialogDriver {
     using Step = std::function<void(HWND dialog)>;
     explicit DialogDriver(std::vector<Step> steps);
     ~DialogDriver();
-    bool finished() const { return next_ >= steps_.size() && !timedOut_; }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
-    std::vector<Step> steps_;
-    size_t next_ = 0;
-    DWORD deadline_;
-    bool timedOut_ = false;
-    UINT_PTR timer_;
+    bool finished() const { return next >= steps.size() && !timedOut; }
+    std::vector<Step> steps;
+    size_t next = 0;
+    DWORD deadline;
+    bool timedOut = false;
+    UINT_PTR timer;
 };
 
 // Types text into an edit field character by character, replacing its text.
