@@ -29,7 +29,7 @@ void EnterName(HWND dialog, const std::string& name)
 // Opens the change icon dialog on entry 0 with the given file and index and
 // runs steps in it (the last one closing it); the properties dialog under
 // it is then closed with then.
-void InChangeIcon(EditorForm& editor, const std::string& file, int index, std::vector<DialogDriver::Step> steps,
+void InChangeIcon(EditorForm& editor, const std::string& file, int index, std::vector<DialogStep> steps,
                   int then = IDCANCEL)
 {
     ButtonList[0].IconFile = file;
@@ -39,24 +39,24 @@ void InChangeIcon(EditorForm& editor, const std::string& file, int index, std::v
         CHECK(GetDlgItem(dialog, IDC_EXEFILENAME) != nullptr);  // back in the properties dialog
         ClickButton(dialog, then);
     });
-    DialogDriver driver(steps);
-    editor.click(IDC_CHANGE);
-    CHECK(driver.finished());
+    CHECK(DriveDialogs(steps, [&] { editor.click(IDC_CHANGE); }));
 }
 
 }  // namespace
 
 TEST_SUITE("modify")
 {
+    // the new name is found only through the startup directory typed before it, and has no icon of its own
     TEST_CASE("Enter checks a typed name and stays open, a second closes; a name no program opens: a beep")
     {
         EditorCase c(2);
-        const std::string exe = EditorProgram();
+        const std::string silent = c.dir.file("silent.exe");
         const std::string noProgram = "Error|No associated executable file found for file\n\rx.qvnone\n";
+        REQUIRE(CopyFileA((ProgramFolder() + "\\recorder.exe").c_str(), silent.c_str(), FALSE));
         EditorForm editor(Quoted(c.ini));
         HWND opened = nullptr;
         auto same = [&](HWND dialog) { CHECK(dialog == opened); };  // the check ran, the dialog stays
-        DialogDriver driver({
+        const bool finished = DriveDialogs({
             [&](HWND dialog) { EnterName(opened = dialog, "x.qvnone"); },
             [&](HWND dialog) {
                 same(dialog);
@@ -64,46 +64,22 @@ TEST_SUITE("modify")
                 PostKey(GetDlgItem(dialog, IDC_EXEFILENAME), VK_RETURN);  // a beep
             },
             [&](HWND dialog) { same(dialog), ClickButton(dialog, IDOK); },  // a beep
-            [&](HWND dialog) { same(dialog), EnterName(dialog, exe); },
-            [&](HWND dialog) { same(dialog), PostKey(GetDlgItem(dialog, IDC_EXEFILENAME), VK_RETURN); },
-        });
-        editor.click(IDC_CHANGE);
-        CHECK(driver.finished());
-        CHECK(c.boxes.seen == noProgram);
-        CHECK(ButtonList[0].FileName == exe);
-        CHECK(ButtonList[0].IconFile == exe);
-        CHECK(ButtonList[0].IconIndex == 0);
-        CHECK(editor.form.Modified);
-    }
-
-    TEST_CASE("a new file name found through a new startup directory takes the fall-back icon 1")
-    {
-        EditorCase c(1);
-        const std::string silent = c.dir.file("silent.exe");  // a program without icons
-        REQUIRE(CopyFileA((ProgramFolder() + "\\recorder.exe").c_str(), silent.c_str(), FALSE));
-        EditorForm editor(Quoted(c.ini));
-        DialogDriver driver({
             [&](HWND dialog) {
+                same(dialog);
                 TypeInto(GetDlgItem(dialog, IDC_DEFAULTDIR), c.dir.path());
                 EnterName(dialog, "silent.exe");  // leaves the directory field
             },
-            [&](HWND dialog) {
-                TypeInto(GetDlgItem(dialog, IDC_PARAMETERS), "-p");
-                SendDlgItemMessageA(dialog, IDC_WINDOWSTYLE, CB_SETCURSEL, 2, 0);
-                ClickButton(dialog, IDOK);
-            },
-        });
-        editor.click(IDC_CHANGE);
-        CHECK(driver.finished());
-        CHECK(c.boxes.seen.empty());
+            [&](HWND dialog) { same(dialog), PostKey(GetDlgItem(dialog, IDC_EXEFILENAME), VK_RETURN); },
+        }, [&] { editor.click(IDC_CHANGE); });
+        CHECK(finished);
+        CHECK(c.boxes.seen == noProgram);
         std::string fallback;
         REQUIRE(FindFallbackIconFile(&fallback));
         CHECK(ButtonList[0].FileName == "silent.exe");
         CHECK(ButtonList[0].DefaultDirectory == c.dir.path());
         CHECK(ButtonList[0].IconFile == fallback);
         CHECK(ButtonList[0].IconIndex == 1);
-        CHECK(ButtonList[0].Parameters == "-p");
-        CHECK(ButtonList[0].WindowState == 2);
+        CHECK(editor.form.Modified);
     }
 }
 
@@ -133,9 +109,19 @@ TEST_SUITE("changeicon")
         }
     }
 
-    TEST_CASE("the selection is centred, an index out of range clamped; OK hands back an image outliving the list")
+    TEST_CASE("the selection is centred or clamped, and bad names leave it; OK hands back an image outliving the list")
     {
         EditorCase c(1);
+        const std::string text = c.dir.file("notes.txt"), damaged = c.dir.file("damaged.ico");
+        WriteFile(text, "no icons here");
+        WriteFile(damaged, std::string("\0\0\1\0\xFF\xFF\x20\x20", 8) + std::string(40, '\x7F'));
+        const std::string longName = "C:\\" + std::string(300, 'a') + ".ico";
+        const std::string bad[][2] = {
+            {longName, "Error|File " + longName + " not found\n"},
+            {c.dir.path(), "Error|File " + c.dir.path() + " not found\n"},
+            {text, "Error|File " + text + " does not contain any icons\n"},
+            {damaged, "Error|File " + damaged + " does not contain any icons\n"},
+        };
         EditorForm editor(Quoted(c.ini));
         struct Row { int index; int first; int current; };
         const Row rows[] = {{10, 7, 10}, {300, 93, 99}, {-5, 0, 0}};
@@ -143,6 +129,14 @@ TEST_SUITE("changeicon")
             CAPTURE(r.index);
             InChangeIcon(editor, Library(100), r.index, {
                 [&](HWND dialog) {
+                    for (const auto& b : bad) {
+                        CAPTURE(b[0]);
+                        c.boxes.seen.clear();
+                        TypeInto(GetDlgItem(dialog, IDC_ICONFILENAME), b[0]);
+                        SetFocus(GetDlgItem(dialog, IDC_ICONLIST));  // leaving the field checks the name
+                        CHECK(c.boxes.seen == b[1]);
+                    }
+                    CHECK(Grid(dialog, GM_GETCOLCOUNT) == 100);
                     CHECK(Grid(dialog, GM_GETFIRSTCOL) == r.first);
                     CHECK(Grid(dialog, GM_GETCURRENT) == r.current);
                     // retyping the listed name loads nothing; Enter settles it, the second Enter closes
@@ -159,38 +153,5 @@ TEST_SUITE("changeicon")
             DeleteObject(info.hbmColor);
             DeleteObject(info.hbmMask);
         }
-        CHECK(c.boxes.seen.empty());
-    }
-
-    TEST_CASE("bad names: a message each, and the former list, selection and name stay")
-    {
-        EditorCase c(1);
-        const std::string text = c.dir.file("notes.txt"), damaged = c.dir.file("damaged.ico");
-        WriteFile(text, "no icons here");
-        WriteFile(damaged, std::string("\0\0\1\0\xFF\xFF\x20\x20", 8) + std::string(40, '\x7F'));
-        const std::string longName = "C:\\" + std::string(300, 'a') + ".ico";
-        struct Row { std::string name; std::string box; };
-        const Row rows[] = {
-            {longName, "Error|File " + longName + " not found"},
-            {c.dir.path(), "Error|File " + c.dir.path() + " not found"},
-            {text, "Error|File " + text + " does not contain any icons"},
-            {damaged, "Error|File " + damaged + " does not contain any icons"},
-        };
-        EditorForm editor(Quoted(c.ini));
-        InChangeIcon(editor, Library(100), 10, {[&](HWND dialog) {
-            for (const Row& r : rows) {
-                CAPTURE(r.name);
-                c.boxes.seen.clear();
-                TypeInto(GetDlgItem(dialog, IDC_ICONFILENAME), r.name);
-                SetFocus(GetDlgItem(dialog, IDC_ICONLIST));  // leaving the field checks the name
-                CHECK(c.boxes.seen == r.box + "\n");
-                char name[2048] = "";
-                GetDlgItemTextA(dialog, IDC_ICONFILENAME, name, sizeof name);
-                CHECK(name == Library(100));
-                CHECK(Grid(dialog, GM_GETCOLCOUNT) == 100);
-                CHECK(Grid(dialog, GM_GETCURRENT) == 10);
-            }
-            ClickButton(dialog, IDCANCEL);
-        }});
     }
 }

