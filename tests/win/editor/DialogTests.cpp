@@ -85,31 +85,7 @@ TEST_SUITE("modify")
 
 TEST_SUITE("changeicon")
 {
-    TEST_CASE("256 icons without a warning, 257 with it; images are taken only for the columns seen")
-    {
-        EditorCase c(1);
-        EditorForm editor(Quoted(c.ini));
-        for (int count : {256, 257}) {
-            CAPTURE(count);
-            c.boxes.seen.clear();
-            ChangeIconReads = IconFileReads{0, 0};
-            InChangeIcon(editor, Library(count), 0, {[&](HWND dialog) {
-                CHECK(Grid(dialog, GM_GETCOLCOUNT) == 256);
-                CHECK(Grid(dialog, GM_GETVISIBLECOLS) == 7);
-                HWND grid = GetDlgItem(dialog, IDC_ICONLIST);
-                UpdateWindow(grid);
-                CHECK(ChangeIconReads.images == 7);
-                RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-                CHECK(ChangeIconReads.images == 7);  // taken once, drawn again
-                ClickButton(dialog, IDCANCEL);
-            }});
-            const std::string warning = "Warning|File " + Library(count) + " contains more than 256 icons.\n\r"
-                                        "Only the first 256 icons will be shown.\n";
-            CHECK(c.boxes.seen == (count == 256 ? "" : warning));
-        }
-    }
-
-    TEST_CASE("the selection is centred or clamped, and bad names leave it; OK hands back an image outliving the list")
+    TEST_CASE("at most 256 icons, the selection centred or clamped, images taken once; bad names change nothing")
     {
         EditorCase c(1);
         const std::string text = c.dir.file("notes.txt"), damaged = c.dir.file("damaged.ico");
@@ -123,32 +99,41 @@ TEST_SUITE("changeicon")
             {damaged, "Error|File " + damaged + " does not contain any icons\n"},
         };
         EditorForm editor(Quoted(c.ini));
-        struct Row { int index; int first; int current; };
-        const Row rows[] = {{10, 7, 10}, {300, 93, 99}, {-5, 0, 0}};
+        struct Row { int count, index, first, current; };
+        const Row rows[] = {{100, 10, 7, 10}, {100, 300, 93, 99}, {100, -5, 0, 0}, {256, 0, 0, 0}, {257, 0, 0, 0}};
         for (const Row& r : rows) {
+            CAPTURE(r.count);
             CAPTURE(r.index);
-            InChangeIcon(editor, Library(100), r.index, {
+            c.boxes.seen.clear();
+            ChangeIconReads = IconFileReads{0, 0};
+            InChangeIcon(editor, Library(r.count), r.index, {
                 [&](HWND dialog) {
+                    CHECK(c.boxes.seen == (r.count <= 256 ? "" : "Warning|File " + Library(r.count) +
+                                           " contains more than 256 icons.\n\rOnly the first 256 icons will be shown.\n"));
+                    HWND grid = GetDlgItem(dialog, IDC_ICONLIST);
+                    UpdateWindow(grid);
+                    RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+                    CHECK(ChangeIconReads.images == 7);  // only the columns seen, each taken once and drawn again
                     for (const auto& b : bad) {
                         CAPTURE(b[0]);
                         c.boxes.seen.clear();
                         TypeInto(GetDlgItem(dialog, IDC_ICONFILENAME), b[0]);
-                        SetFocus(GetDlgItem(dialog, IDC_ICONLIST));  // leaving the field checks the name
+                        SetFocus(grid);  // leaving the field checks the name
                         CHECK(c.boxes.seen == b[1]);
                     }
-                    CHECK(Grid(dialog, GM_GETCOLCOUNT) == 100);
+                    CHECK(Grid(dialog, GM_GETCOLCOUNT) == (r.count > 256 ? 256 : r.count));
                     CHECK(Grid(dialog, GM_GETFIRSTCOL) == r.first);
                     CHECK(Grid(dialog, GM_GETCURRENT) == r.current);
                     // retyping the listed name loads nothing; Enter settles it, the second Enter closes
                     const int counts = ChangeIconReads.counts;
-                    TypeInto(GetDlgItem(dialog, IDC_ICONFILENAME), Library(100));
+                    TypeInto(GetDlgItem(dialog, IDC_ICONFILENAME), Library(r.count));
                     PostKey(GetDlgItem(dialog, IDC_ICONFILENAME), VK_RETURN);
                     CHECK(ChangeIconReads.counts == counts);
                 },
                 [&](HWND dialog) { PostKey(GetDlgItem(dialog, IDC_ICONFILENAME), VK_RETURN); },
             }, IDOK);
             CHECK(ButtonList[0].IconIndex == r.current);
-            ICONINFO info;
+            ICONINFO info;  // the image handed back outlives the dialog's list
             REQUIRE(GetIconInfo(ButtonList[0].Icon.handle(), &info));
             DeleteObject(info.hbmColor);
             DeleteObject(info.hbmMask);
