@@ -12,8 +12,7 @@ TEST_SUITE("EditorCore") {
 
 TEST_CASE("SplitCommandLine keeps quoted blanks and drops the quotes")
 {
-    using List = std::vector<std::string>;
-    struct Row { const char* line; List expected; };
+    struct Row { const char* line; std::vector<std::string> expected; };
     const Row rows[] = {
         {"   ", {}},
         {"\"C:\\Program Files\\QVconfig.exe\" \"C:\\My Files\\q.ini\" 3",
@@ -99,15 +98,12 @@ TEST_CASE("IconDirectorySound: the directory of an icon file lies within the fil
 {
     // one image of 100 bytes at offset 22
     const std::vector<unsigned char> one = {0, 0, 1, 0, 1, 0, 32, 32, 0, 0, 1, 0, 32, 0, 100, 0, 0, 0, 22, 0, 0, 0};
-    std::vector<unsigned char> shifted = one;
-    shifted[18] = 200;  // the image starts past the end
     struct Row { const char* what; std::vector<unsigned char> head; unsigned long long size; bool sound; };
     const Row rows[] = {
         {"a whole icon file", one, 122, true},
         {"the image cut short", one, 121, false},
         {"65,535 images in 46 bytes", {0, 0, 1, 0, 0xFF, 0xFF}, 46, false},
         {"no images", {0, 0, 1, 0, 0, 0}, 6, false},
-        {"an image past the end", shifted, 122, false},
         {"a program", {'M', 'Z', 0x90, 0}, 5000, true},
         {"a header cut short", {0, 0, 1, 0, 1}, 5, false},
     };

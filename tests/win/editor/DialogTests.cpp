@@ -61,9 +61,8 @@ TEST_SUITE("modify")
             [&](HWND dialog) {
                 same(dialog);
                 CHECK(c.boxes.seen == noProgram);
-                PostKey(GetDlgItem(dialog, IDC_EXEFILENAME), VK_RETURN);  // a beep
+                ClickButton(dialog, IDOK);  // a beep
             },
-            [&](HWND dialog) { same(dialog), ClickButton(dialog, IDOK); },  // a beep
             [&](HWND dialog) {
                 same(dialog);
                 TypeInto(GetDlgItem(dialog, IDC_DEFAULTDIR), c.dir.path());
@@ -108,8 +107,9 @@ TEST_SUITE("changeicon")
             ChangeIconReads = IconFileReads{0, 0};
             InChangeIcon(editor, Library(r.count), r.index, {
                 [&](HWND dialog) {
-                    CHECK(c.boxes.seen == (r.count <= 256 ? "" : "Warning|File " + Library(r.count) +
-                                           " contains more than 256 icons.\n\rOnly the first 256 icons will be shown.\n"));
+                    const std::string warning = "Warning|File " + Library(r.count) + " contains more than 256 "
+                                                "icons.\n\rOnly the first 256 icons will be shown.\n";
+                    CHECK(c.boxes.seen == (r.count > 256 ? warning : ""));
                     HWND grid = GetDlgItem(dialog, IDC_ICONLIST);
                     UpdateWindow(grid);
                     RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);

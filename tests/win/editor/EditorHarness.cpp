@@ -76,9 +76,7 @@ std::string EditorProgram()
     return path;
 }
 
-// ---------------------------------------------------------------- boxes
-
-static BoxAnswerer* Answerer;
+static EditorCase* Answerer;
 
 // Looks at each dialog once it is set up, when a box has its texts.
 static LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam)
@@ -93,19 +91,15 @@ static LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam)
         !GetDlgItem(box, IDC_ICONFILENAME)) {
         GetWindowTextA(box, caption, sizeof caption);
         GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // a message box's text
-        Answerer->seen += std::string(caption) + "|" + text + "\n";
-        int answer = Answerer->answers.empty() ? IDOK : Answerer->answers.front();
-        if (!Answerer->answers.empty())
-            Answerer->answers.pop_front();
+        Answerer->boxes.seen += std::string(caption) + "|" + text + "\n";
+        std::deque<int>& answers = Answerer->boxes.answers;
+        int answer = answers.empty() ? IDOK : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         answer = GetDlgItem(box, answer) ? answer : IDOK;
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), (LPARAM)GetDlgItem(box, answer));
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-BoxAnswerer::BoxAnswerer() : hook(SetWindowsHookExA(WH_CALLWNDPROCRET, AnswerBox, nullptr, GetCurrentThreadId()))
-{
-    Answerer = this;
 }
 
 // ---------------------------------------------------------------- form
@@ -138,16 +132,16 @@ EditorForm::~EditorForm()
 }
 
 EditorCase::EditorCase(int buttons, const std::string& more, const char* subfolder)
-    : dir(subfolder), ini(dir.file("q.ini"))
+    : hook(SetWindowsHookExA(WH_CALLWNDPROCRET, AnswerBox, nullptr, GetCurrentThreadId())), dir(subfolder),
+      ini(dir.file("q.ini"))
 {
+    Answerer = this;
     for (int i = 0; i < buttons; ++i)
         content += Section("Button" + std::to_string(i + 1)) + Key("Filename", "program" + std::to_string(i) + ".exe") +
                    Key("IconFile", Library(100)) + Key("IconIndex", std::to_string(i));
     content += more;
     WriteFile(ini, content);
 }
-
-// ---------------------------------------------------------------- dialogs
 
 static struct {
     std::vector<DialogStep>* steps;

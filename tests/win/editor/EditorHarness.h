@@ -43,16 +43,6 @@ std::string EditorProgram();
 inline std::string Library(int count) { return ProgramFolder() + "\\icons" + std::to_string(count) + ".dll"; }
 inline COLORREF LibraryColour(int n) { return RGB((n * 53) % 256, (n * 97) % 256, (n * 191) % 256); }
 
-// Answers every message box of this thread as it opens: the queued answers
-// in turn, then OK. Keeps "caption|text" and a line feed for each box seen.
-struct BoxAnswerer {
-    BoxAnswerer();
-    ~BoxAnswerer() { UnhookWindowsHookEx(hook); }
-    std::deque<int> answers;
-    std::string seen;
-    HHOOK hook;
-};
-
 // The editor's main form started with "QVconfig.exe" and the given
 // parameters; closed (without the question) when the test ends.
 struct EditorForm {
@@ -66,21 +56,23 @@ struct EditorForm {
     TfrmQVConfig form;
 };
 
-// What most cases start from: a box answerer, a folder, and q.ini in it
-// holding buttons program0.exe .. program<count - 1>.exe, each with its own
-// icon of the 100-icon library, followed by more text.
+// What most cases start from: a hook that answers each message box of this
+// thread as it opens (the queued answers in turn, then OK) and keeps
+// "caption|text" and a line feed for each; a folder, and q.ini in it holding
+// buttons program0.exe .. program<count - 1>.exe, each with its own icon of
+// the 100-icon library, followed by more text.
 struct EditorCase {
     explicit EditorCase(int buttons, const std::string& more = "", const char* subfolder = nullptr);
-    BoxAnswerer boxes;
+    ~EditorCase() { UnhookWindowsHookEx(hook); }
+    struct { std::deque<int> answers; std::string seen; } boxes;
+    HHOOK hook;
     TempDir dir;
     std::string ini, content;
 };
 
-// Runs the steps in the editor's modal dialogs while open runs, from inside
-// their own message loop: a timer runs each in the newest dialog (properties
-// or change icon) while it is enabled, that is with no box above it. Past a
-// minute it cancels every dialog, so that a test fails instead of hanging.
-// True when every step ran in time.
+// Runs the steps while open runs, each from a timer in the newest dialog
+// (properties or change icon) while no box is above it; true when all ran.
+// Past a minute it cancels every dialog: a test fails instead of hanging.
 using DialogStep = std::function<void(HWND dialog)>;
 bool DriveDialogs(std::vector<DialogStep> steps, const std::function<void()>& open);
 
