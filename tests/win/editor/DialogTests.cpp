@@ -14,32 +14,11 @@ using namespace qe;
 
 namespace {
 
-int Grid(HWND dialog, UINT message)
-{
-    return (int)SendDlgItemMessageA(dialog, IDC_ICONLIST, message, 0, 0);
-}
-
 // Types a name into the properties dialog's file name field and presses Enter.
 void EnterName(HWND dialog, const std::string& name)
 {
     TypeInto(GetDlgItem(dialog, IDC_EXEFILENAME), name);
     PostKey(GetDlgItem(dialog, IDC_EXEFILENAME), VK_RETURN);
-}
-
-// Opens the change icon dialog on entry 0 with the given file and index and
-// runs steps in it (the last one closing it); the properties dialog under
-// it is then closed with then.
-void InChangeIcon(EditorForm& editor, const std::string& file, int index, std::vector<DialogStep> steps,
-                  int then = IDCANCEL)
-{
-    ButtonList[0].IconFile = file;
-    ButtonList[0].IconIndex = index;
-    steps.insert(steps.begin(), [](HWND dialog) { ClickButton(dialog, IDC_CHANGEICON); });
-    steps.push_back([then](HWND dialog) {
-        CHECK(GetDlgItem(dialog, IDC_EXEFILENAME) != nullptr);  // back in the properties dialog
-        ClickButton(dialog, then);
-    });
-    CHECK(DriveDialogs(steps, [&] { editor.click(IDC_CHANGE); }));
 }
 
 }  // namespace
@@ -105,7 +84,10 @@ TEST_SUITE("changeicon")
             CAPTURE(r.index);
             c.boxes.seen.clear();
             ChangeIconReads = IconFileReads{0, 0};
-            InChangeIcon(editor, Library(r.count), r.index, {
+            ButtonList[0].IconFile = Library(r.count);
+            ButtonList[0].IconIndex = r.index;
+            const bool finished = DriveDialogs({
+                [](HWND dialog) { ClickButton(dialog, IDC_CHANGEICON); },
                 [&](HWND dialog) {
                     const std::string warning = "Warning|File " + Library(r.count) + " contains more than 256 "
                                                 "icons.\n\rOnly the first 256 icons will be shown.\n";
@@ -121,9 +103,9 @@ TEST_SUITE("changeicon")
                         SetFocus(grid);  // leaving the field checks the name
                         CHECK(c.boxes.seen == b[1]);
                     }
-                    CHECK(Grid(dialog, GM_GETCOLCOUNT) == (r.count > 256 ? 256 : r.count));
-                    CHECK(Grid(dialog, GM_GETFIRSTCOL) == r.first);
-                    CHECK(Grid(dialog, GM_GETCURRENT) == r.current);
+                    CHECK(SendMessageA(grid, GM_GETCOLCOUNT, 0, 0) == (r.count > 256 ? 256 : r.count));
+                    CHECK(SendMessageA(grid, GM_GETFIRSTCOL, 0, 0) == r.first);
+                    CHECK(SendMessageA(grid, GM_GETCURRENT, 0, 0) == r.current);
                     // retyping the listed name loads nothing; Enter settles it, the second Enter closes
                     const int counts = ChangeIconReads.counts;
                     TypeInto(GetDlgItem(dialog, IDC_ICONFILENAME), Library(r.count));
@@ -131,7 +113,12 @@ TEST_SUITE("changeicon")
                     CHECK(ChangeIconReads.counts == counts);
                 },
                 [&](HWND dialog) { PostKey(GetDlgItem(dialog, IDC_ICONFILENAME), VK_RETURN); },
-            }, IDOK);
+                [](HWND dialog) {
+                    CHECK(GetDlgItem(dialog, IDC_EXEFILENAME) != nullptr);  // back in the properties dialog
+                    ClickButton(dialog, IDOK);
+                },
+            }, [&] { editor.click(IDC_CHANGE); });
+            CHECK(finished);
             CHECK(ButtonList[0].IconIndex == r.current);
             ICONINFO info;  // the image handed back outlives the dialog's list
             REQUIRE(GetIconInfo(ButtonList[0].Icon.handle(), &info));

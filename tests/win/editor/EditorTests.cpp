@@ -73,7 +73,6 @@ TEST_SUITE("file")
                             Key("IconIndex", std::string(100000, '7')) + Section("Keep") + Key("Value", v));
         const std::string kept = Profile(c.ini, "Keep", nullptr);
         EditorForm editor(Quoted(c.ini));
-        REQUIRE(ButtonListCount == 1);
         HANDLE lock = CreateFileA(c.ini.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         REQUIRE(lock != INVALID_HANDLE_VALUE);
         c.boxes.seen.clear();
@@ -108,8 +107,6 @@ TEST_SUITE("grid")
             CHECK(editor.enabled(IDC_CHANGE) == r.remove);
             CHECK_FALSE(editor.enabled(IDC_MOVELEFT));
             CHECK(editor.enabled(IDC_MOVERIGHT) == r.right);
-            // the first control that takes the focus has it
-            CHECK(GetFocus() == editor.control(r.count ? IDC_ICONGRID : IDC_WINDOWTITLE));
         }
     }
 
