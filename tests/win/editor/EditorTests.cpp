@@ -30,7 +30,7 @@ TEST_SUITE("file")
         const Row rows[] = {
             {nullptr, -1, ""},  // no change: the file stays byte for byte
             {"New", -1, "title=New|Position=Fixed|Horizontal=Left"},
-            {nullptr, 0, "title=" + title + "|Position=Floating|Horizontal=|Vertical="},  // shown cut, not written
+            {nullptr, 0, "title=" + title + "|Position=Floating|Horizontal=|Vertical="},  // the long title is not cut
         };
         for (const Row& r : rows) {
             CAPTURE(r.choice);
