@@ -14,11 +14,6 @@ using namespace qe;
 
 namespace {
 
-int Grid(HWND dialog, UINT message)
-{
-    return (int)SendDlgItemMessageA(dialog, IDC_ICONLIST, message, 0, 0);
-}
-
 // Types a name into the properties dialog's file name field and presses Enter.
 void EnterName(HWND dialog, const std::string& name)
 {
@@ -26,188 +21,109 @@ void EnterName(HWND dialog, const std::string& name)
     PostKey(GetDlgItem(dialog, IDC_EXEFILENAME), VK_RETURN);
 }
 
-// Opens the change icon dialog on entry 0 with the given file and index and
-// runs steps in it (the last one closing it); the properties dialog under
-// it is then closed with then.
-void InChangeIcon(EditorForm& editor, const std::string& file, int index, std::vector<DialogDriver::Step> steps,
-                  int then = IDCANCEL)
-{
-    ButtonList[0].IconFile = file;
-    ButtonList[0].IconIndex = index;
-    steps.insert(steps.begin(), [](HWND dialog) { ClickButton(dialog, IDC_CHANGEICON); });
-    steps.push_back([then](HWND dialog) {
-        CHECK(GetDlgItem(dialog, IDC_EXEFILENAME) != nullptr);  // back in the properties dialog
-        ClickButton(dialog, then);
-    });
-    DialogDriver driver(steps);
-    editor.click(IDC_CHANGE);
-    CHECK(driver.finished());
-}
-
 }  // namespace
 
 TEST_SUITE("modify")
 {
-    TEST_CASE("Enter checks a typed name and stays open, a second closes; no program: a beep; Cancel keeps all")
+    // the new name is found only through the startup directory typed before it, and has no icon of its own
+    TEST_CASE("Enter checks a typed name and stays open, a second closes; a name no program opens: a beep")
     {
         EditorCase c(2);
-        const std::string exe = EditorProgram();
+        const std::string silent = c.dir.file("silent.exe");
+        const std::string noProgram = "Error|No associated executable file found for file\n\rx.qvnone\n";
+        REQUIRE(CopyFileA((ProgramFolder() + "\\recorder.exe").c_str(), silent.c_str(), FALSE));
         EditorForm editor(Quoted(c.ini));
-        const HICON before = ButtonList[0].Icon.handle();
         HWND opened = nullptr;
         auto same = [&](HWND dialog) { CHECK(dialog == opened); };  // the check ran, the dialog stays
-        {
-            DialogDriver driver({
-                [&](HWND dialog) { EnterName(opened = dialog, exe); },
-                [&](HWND dialog) { same(dialog), ClickButton(dialog, IDCANCEL); },
-            });
-            editor.click(IDC_CHANGE);
-            CHECK(driver.finished());
-        }
-        CHECK(ButtonList[0].Icon.handle() == before);
-        CHECK(ButtonList[0].FileName == "program0.exe");
-        CHECK_FALSE(editor.form.Modified);
-        CHECK(c.boxes.seen.empty());
-
-        DialogDriver driver({
+        const bool finished = DriveDialogs({
             [&](HWND dialog) { EnterName(opened = dialog, "x.qvnone"); },
             [&](HWND dialog) {
                 same(dialog);
-                CHECK(c.boxes.seen == "Error|No associated executable file found for file\n\rx.qvnone\n");
-                PostKey(GetDlgItem(dialog, IDC_EXEFILENAME), VK_RETURN);  // a beep
+                CHECK(c.boxes.seen == noProgram);
+                ClickButton(dialog, IDOK);  // a beep
             },
-            [&](HWND dialog) { same(dialog), ClickButton(dialog, IDOK); },  // a beep
-            [&](HWND dialog) { same(dialog), EnterName(dialog, exe); },
-            [&](HWND dialog) { same(dialog), PostKey(GetDlgItem(dialog, IDC_EXEFILENAME), VK_RETURN); },
-        });
-        editor.click(IDC_CHANGE);
-        CHECK(driver.finished());
-        CHECK(c.boxes.seen == "Error|No associated executable file found for file\n\rx.qvnone\n");
-        CHECK(ButtonList[0].FileName == exe);
-        CHECK(ButtonList[0].IconFile == exe);
-        CHECK(ButtonList[0].IconIndex == 0);
-        CHECK(editor.form.Modified);
-    }
-
-    TEST_CASE("a new file name found through a new startup directory takes the fall-back icon 1")
-    {
-        EditorCase c(1);
-        const std::string silent = c.dir.file("silent.exe");  // a program without icons
-        REQUIRE(CopyFileA((ProgramFolder() + "\\recorder.exe").c_str(), silent.c_str(), FALSE));
-        EditorForm editor(Quoted(c.ini));
-        DialogDriver driver({
             [&](HWND dialog) {
+                same(dialog);
                 TypeInto(GetDlgItem(dialog, IDC_DEFAULTDIR), c.dir.path());
                 EnterName(dialog, "silent.exe");  // leaves the directory field
             },
-            [&](HWND dialog) {
-                TypeInto(GetDlgItem(dialog, IDC_PARAMETERS), "-p");
-                SendDlgItemMessageA(dialog, IDC_WINDOWSTYLE, CB_SETCURSEL, 2, 0);
-                ClickButton(dialog, IDOK);
-            },
-        });
-        editor.click(IDC_CHANGE);
-        CHECK(driver.finished());
-        CHECK(c.boxes.seen.empty());
+            [&](HWND dialog) { same(dialog), PostKey(GetDlgItem(dialog, IDC_EXEFILENAME), VK_RETURN); },
+        }, [&] { editor.click(IDC_CHANGE); });
+        CHECK(finished);
+        CHECK(c.boxes.seen == noProgram);
         std::string fallback;
         REQUIRE(FindFallbackIconFile(&fallback));
         CHECK(ButtonList[0].FileName == "silent.exe");
         CHECK(ButtonList[0].DefaultDirectory == c.dir.path());
         CHECK(ButtonList[0].IconFile == fallback);
         CHECK(ButtonList[0].IconIndex == 1);
-        CHECK(ButtonList[0].Parameters == "-p");
-        CHECK(ButtonList[0].WindowState == 2);
+        CHECK(editor.form.Modified);
     }
 }
 
 TEST_SUITE("changeicon")
 {
-    TEST_CASE("256 icons without a warning, 257 with it; images are taken only for the columns seen")
-    {
-        EditorCase c(1);
-        EditorForm editor(Quoted(c.ini));
-        for (int count : {256, 257}) {
-            CAPTURE(count);
-            c.boxes.seen.clear();
-            ChangeIconReads = IconFileReads{0, 0};
-            InChangeIcon(editor, Library(count), 0, {[&](HWND dialog) {
-                CHECK(Grid(dialog, GM_GETCOLCOUNT) == 256);
-                CHECK(Grid(dialog, GM_GETVISIBLECOLS) == 7);
-                HWND grid = GetDlgItem(dialog, IDC_ICONLIST);
-                UpdateWindow(grid);
-                CHECK(ChangeIconReads.images == 7);
-                SendMessageA(grid, WM_HSCROLL, SB_LINERIGHT, 0);
-                UpdateWindow(grid);
-                CHECK(ChangeIconReads.images == 8);
-                SendMessageA(grid, WM_HSCROLL, SB_LINELEFT, 0);
-                RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-                CHECK(ChangeIconReads.images == 8);  // taken once, drawn again
-                ClickButton(dialog, IDCANCEL);
-            }});
-            const std::string warning = "Warning|File " + Library(count) + " contains more than 256 icons.\n\r"
-                                        "Only the first 256 icons will be shown.\n";
-            CHECK(c.boxes.seen == (count == 256 ? "" : warning));
-        }
-    }
-
-    TEST_CASE("the selection is centred, an index out of range clamped; OK hands back an image outliving the list")
-    {
-        EditorCase c(1);
-        EditorForm editor(Quoted(c.ini));
-        struct Row { int index; int first; int current; };
-        const Row rows[] = {{10, 7, 10}, {300, 93, 99}, {-5, 0, 0}};
-        for (const Row& r : rows) {
-            CAPTURE(r.index);
-            InChangeIcon(editor, Library(100), r.index, {
-                [&](HWND dialog) {
-                    CHECK(Grid(dialog, GM_GETFIRSTCOL) == r.first);
-                    CHECK(Grid(dialog, GM_GETCURRENT) == r.current);
-                    // retyping the listed name loads nothing; Enter settles it, the second Enter closes
-                    const int counts = ChangeIconReads.counts;
-                    TypeInto(GetDlgItem(dialog, IDC_ICONFILENAME), Library(100));
-                    PostKey(GetDlgItem(dialog, IDC_ICONFILENAME), VK_RETURN);
-                    CHECK(ChangeIconReads.counts == counts);
-                },
-                [&](HWND dialog) { PostKey(GetDlgItem(dialog, IDC_ICONFILENAME), VK_RETURN); },
-            }, IDOK);
-            CHECK(ButtonList[0].IconIndex == r.current);
-            ICONINFO info;
-            REQUIRE(GetIconInfo(ButtonList[0].Icon.handle(), &info));
-            DeleteObject(info.hbmColor);
-            DeleteObject(info.hbmMask);
-        }
-        CHECK(c.boxes.seen.empty());
-    }
-
-    TEST_CASE("bad names: a message each, and the former list, selection and name stay")
+    TEST_CASE("at most 256 icons, the selection centred or clamped, images taken once; bad names change nothing")
     {
         EditorCase c(1);
         const std::string text = c.dir.file("notes.txt"), damaged = c.dir.file("damaged.ico");
         WriteFile(text, "no icons here");
         WriteFile(damaged, std::string("\0\0\1\0\xFF\xFF\x20\x20", 8) + std::string(40, '\x7F'));
         const std::string longName = "C:\\" + std::string(300, 'a') + ".ico";
-        struct Row { std::string name; std::string box; };
-        const Row rows[] = {
-            {longName, "Error|File " + longName + " not found"},
-            {c.dir.path(), "Error|File " + c.dir.path() + " not found"},
-            {text, "Error|File " + text + " does not contain any icons"},
-            {damaged, "Error|File " + damaged + " does not contain any icons"},
+        const std::string bad[][2] = {
+            {longName, "Error|File " + longName + " not found\n"},
+            {c.dir.path(), "Error|File " + c.dir.path() + " not found\n"},
+            {text, "Error|File " + text + " does not contain any icons\n"},
+            {damaged, "Error|File " + damaged + " does not contain any icons\n"},
         };
         EditorForm editor(Quoted(c.ini));
-        InChangeIcon(editor, Library(100), 10, {[&](HWND dialog) {
-            for (const Row& r : rows) {
-                CAPTURE(r.name);
-                c.boxes.seen.clear();
-                TypeInto(GetDlgItem(dialog, IDC_ICONFILENAME), r.name);
-                SetFocus(GetDlgItem(dialog, IDC_ICONLIST));  // leaving the field checks the name
-                CHECK(c.boxes.seen == r.box + "\n");
-                char name[2048] = "";
-                GetDlgItemTextA(dialog, IDC_ICONFILENAME, name, sizeof name);
-                CHECK(name == Library(100));
-                CHECK(Grid(dialog, GM_GETCOLCOUNT) == 100);
-                CHECK(Grid(dialog, GM_GETCURRENT) == 10);
-            }
-            ClickButton(dialog, IDCANCEL);
-        }});
+        struct Row { int count, index, first, current; };
+        const Row rows[] = {{100, 10, 7, 10}, {100, 300, 93, 99}, {100, -5, 0, 0}, {256, 0, 0, 0}, {257, 0, 0, 0}};
+        for (const Row& r : rows) {
+            CAPTURE(r.count);
+            CAPTURE(r.index);
+            c.boxes.seen.clear();
+            ChangeIconReads = IconFileReads{0, 0};
+            ButtonList[0].IconFile = Library(r.count);
+            ButtonList[0].IconIndex = r.index;
+            const bool finished = DriveDialogs({
+                [](HWND dialog) { ClickButton(dialog, IDC_CHANGEICON); },
+                [&](HWND dialog) {
+                    const std::string warning = "Warning|File " + Library(r.count) + " contains more than 256 "
+                                                "icons.\n\rOnly the first 256 icons will be shown.\n";
+                    CHECK(c.boxes.seen == (r.count > 256 ? warning : ""));
+                    HWND grid = GetDlgItem(dialog, IDC_ICONLIST);
+                    UpdateWindow(grid);
+                    RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+                    CHECK(ChangeIconReads.images == 7);  // only the columns seen, each taken once and drawn again
+                    for (const auto& b : bad) {
+                        CAPTURE(b[0]);
+                        c.boxes.seen.clear();
+                        TypeInto(GetDlgItem(dialog, IDC_ICONFILENAME), b[0]);
+                        SetFocus(grid);  // leaving the field checks the name
+                        CHECK(c.boxes.seen == b[1]);
+                    }
+                    CHECK(SendMessageA(grid, GM_GETCOLCOUNT, 0, 0) == (r.count > 256 ? 256 : r.count));
+                    CHECK(SendMessageA(grid, GM_GETFIRSTCOL, 0, 0) == r.first);
+                    CHECK(SendMessageA(grid, GM_GETCURRENT, 0, 0) == r.current);
+                    // retyping the listed name loads nothing; Enter settles it, the second Enter closes
+                    const int counts = ChangeIconReads.counts;
+                    TypeInto(GetDlgItem(dialog, IDC_ICONFILENAME), Library(r.count));
+                    PostKey(GetDlgItem(dialog, IDC_ICONFILENAME), VK_RETURN);
+                    CHECK(ChangeIconReads.counts == counts);
+                },
+                [&](HWND dialog) { PostKey(GetDlgItem(dialog, IDC_ICONFILENAME), VK_RETURN); },
+                [](HWND dialog) {
+                    CHECK(GetDlgItem(dialog, IDC_EXEFILENAME) != nullptr);  // back in the properties dialog
+                    ClickButton(dialog, IDOK);
+                },
+            }, [&] { editor.click(IDC_CHANGE); });
+            CHECK(finished);
+            CHECK(ButtonList[0].IconIndex == r.current);
+            ICONINFO info;  // the image handed back outlives the dialog's list
+            REQUIRE(GetIconInfo(ButtonList[0].Icon.handle(), &info));
+            DeleteObject(info.hbmColor);
+            DeleteObject(info.hbmMask);
+        }
     }
 }

@@ -15,9 +15,7 @@ std::string EditorProgram()
     return path;
 }
 
-// ---------------------------------------------------------------- boxes
-
-static BoxAnswerer* Answerer;
+static EditorCase* Answerer;
 
 // Looks at each dialog once it is set up, when a box has its texts.
 static LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam)
@@ -32,19 +30,15 @@ static LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam)
         !GetDlgItem(box, IDC_ICONFILENAME)) {
         GetWindowTextA(box, caption, sizeof caption);
         GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // a message box's text
-        Answerer->seen += std::string(caption) + "|" + text + "\n";
-        int answer = Answerer->answers.empty() ? IDOK : Answerer->answers.front();
-        if (!Answerer->answers.empty())
-            Answerer->answers.pop_front();
+        Answerer->boxes.seen += std::string(caption) + "|" + text + "\n";
+        std::deque<int>& answers = Answerer->boxes.answers;
+        int answer = answers.empty() ? IDOK : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         answer = GetDlgItem(box, answer) ? answer : IDOK;
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), (LPARAM)GetDlgItem(box, answer));
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-BoxAnswerer::BoxAnswerer() : hook(SetWindowsHookExA(WH_CALLWNDPROCRET, AnswerBox, nullptr, GetCurrentThreadId()))
-{
-    Answerer = this;
 }
 
 // ---------------------------------------------------------------- form
@@ -64,28 +58,11 @@ EditorForm::~EditorForm()
     Pump();
 }
 
-void EditorForm::key(WPARAM virtualKey)
-{
-    SendMessageA(control(IDC_ICONGRID), WM_KEYDOWN, virtualKey, 1);
-    SendMessageA(control(IDC_ICONGRID), WM_KEYUP, virtualKey, 0xC0000001);
-}
-
-void EditorForm::choosePosition(int choice)
-{
-    SendMessageA(control(IDC_WINDOWPOS), CB_SETCURSEL, (WPARAM)choice, 0);
-    SendMessageA(form.Handle, WM_COMMAND, MAKEWPARAM(IDC_WINDOWPOS, CBN_SELCHANGE), (LPARAM)control(IDC_WINDOWPOS));
-}
-
-std::string EditorForm::text(int id) const
-{
-    char text[2048] = "";
-    GetWindowTextA(control(id), text, sizeof text);
-    return text;
-}
-
 EditorCase::EditorCase(int buttons, const std::string& more, const char* subfolder)
-    : dir(subfolder), ini(dir.file("q.ini"))
+    : hook(SetWindowsHookExA(WH_CALLWNDPROCRET, AnswerBox, nullptr, GetCurrentThreadId())), dir(subfolder),
+      ini(dir.file("q.ini"))
 {
+    Answerer = this;
     for (int i = 0; i < buttons; ++i)
         content += Section("Button" + std::to_string(i + 1)) + Key("Filename", "program" + std::to_string(i) + ".exe") +
                    Key("IconFile", Library(100)) + Key("IconIndex", std::to_string(i));
@@ -93,21 +70,12 @@ EditorCase::EditorCase(int buttons, const std::string& more, const char* subfold
     WriteFile(ini, content);
 }
 
-// ---------------------------------------------------------------- dialogs
-
-static DialogDriver* ActiveDriver;
-
-DialogDriver::DialogDriver(std::vector<Step> steps)
-    : steps_(std::move(steps)), deadline_(GetTickCount() + 60000), timer_(SetTimer(nullptr, 0, 40, Tick))
-{
-    ActiveDriver = this;
-}
-
-DialogDriver::~DialogDriver()
-{
-    KillTimer(nullptr, timer_);
-    ActiveDriver = nullptr;
-}
+static struct {
+    std::vector<DialogStep>* steps;
+    size_t next;
+    DWORD deadline;
+    bool timedOut;
+} Driver;
 
 // The change icon dialog lies above the properties dialog that opened it.
 static BOOL CALLBACK FindNewestDialog(HWND window, LPARAM data)
@@ -119,18 +87,27 @@ static BOOL CALLBACK FindNewestDialog(HWND window, LPARAM data)
     return TRUE;
 }
 
-void CALLBACK DialogDriver::Tick(HWND, UINT, UINT_PTR, DWORD)
+static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 {
-    DialogDriver* driver = ActiveDriver;
     HWND dialog = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindNewestDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!driver || !dialog)
+    if (!Driver.steps || !dialog)
         return;
-    driver->timedOut_ = driver->timedOut_ || (int)(GetTickCount() - driver->deadline_) > 0;
-    if (driver->timedOut_)
+    Driver.timedOut = Driver.timedOut || (int)(GetTickCount() - Driver.deadline) > 0;
+    if (Driver.timedOut)
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    else if (IsWindowEnabled(dialog) && driver->next_ < driver->steps_.size())
-        driver->steps_[driver->next_++](dialog);  // a step may open a dialog whose loop runs the next one
+    else if (IsWindowEnabled(dialog) && Driver.next < Driver.steps->size())
+        (*Driver.steps)[Driver.next++](dialog);  // a step may open a dialog whose loop runs the next one
+}
+
+bool DriveDialogs(std::vector<DialogStep> steps, const std::function<void()>& open)
+{
+    Driver = {&steps, 0, GetTickCount() + 60000, false};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 40, Tick);
+    open();
+    KillTimer(nullptr, timer);
+    Driver.steps = nullptr;
+    return Driver.next == steps.size() && !Driver.timedOut;
 }
 
 void TypeInto(HWND edit, const std::string& text)

@@ -25,16 +25,6 @@ std::string EditorProgram();
 inline std::string Library(int count) { return ProgramFolder() + "\\icons" + std::to_string(count) + ".dll"; }
 inline COLORREF LibraryColour(int n) { return RGB((n * 53) % 256, (n * 97) % 256, (n * 191) % 256); }
 
-// Answers every message box of this thread as it opens: the queued answers
-// in turn, then OK. Keeps "caption|text" and a line feed for each box seen.
-struct BoxAnswerer {
-    BoxAnswerer();
-    ~BoxAnswerer() { UnhookWindowsHookEx(hook); }
-    std::deque<int> answers;
-    std::string seen;
-    HHOOK hook;
-};
-
 // The editor's main form started with "QVconfig.exe" and the given
 // parameters; closed (without the question) when the test ends.
 struct EditorForm {
@@ -43,43 +33,30 @@ struct EditorForm {
     bool open() const { return form.Handle != nullptr; }
     HWND control(int id) const { return GetDlgItem(form.Handle, id); }
     void click(int id) { SendMessageA(form.Handle, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)control(id)); }
-    void key(WPARAM virtualKey);  // in the icon grid
-    void choosePosition(int choice);
-    std::string text(int id) const;
     bool enabled(int id) const { return IsWindowEnabled(control(id)) != 0; }
     int grid(UINT message) const { return (int)SendMessageA(control(IDC_ICONGRID), message, 0, 0); }
     TfrmQVConfig form;
 };
 
-// What most cases start from: a box answerer, a folder, and q.ini in it
-// holding buttons program0.exe .. program<count - 1>.exe, each with its own
-// icon of the 100-icon library, followed by more text.
+// What most cases start from: a hook that answers each message box of this
+// thread as it opens (the queued answers in turn, then OK) and keeps
+// "caption|text" and a line feed for each; a folder, and q.ini in it holding
+// buttons program0.exe .. program<count - 1>.exe, each with its own icon of
+// the 100-icon library, followed by more text.
 struct EditorCase {
     explicit EditorCase(int buttons, const std::string& more = "", const char* subfolder = nullptr);
-    BoxAnswerer boxes;
+    ~EditorCase() { UnhookWindowsHookEx(hook); }
+    struct { std::deque<int> answers; std::string seen; } boxes;
+    HHOOK hook;
     TempDir dir;
     std::string ini, content;
 };
 
-// Drives the editor's modal dialogs from inside their own message loop: a
-// timer runs the steps in turn, each in the newest dialog (properties or
-// change icon) while it is enabled, that is with no box above it.
-// Past its time-out it cancels every dialog, so that a test fails instead of hanging.
-class DialogDriver {
-public:
-    using Step = std::function<void(HWND dialog)>;
-    explicit DialogDriver(std::vector<Step> steps);
-    ~DialogDriver();
-    bool finished() const { return next_ >= steps_.size() && !timedOut_; }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
-    std::vector<Step> steps_;
-    size_t next_ = 0;
-    DWORD deadline_;
-    bool timedOut_ = false;
-    UINT_PTR timer_;
-};
+// Runs the steps while open runs, each from a timer in the newest dialog
+// (properties or change icon) while no box is above it; true when all ran.
+// Past a minute it cancels every dialog: a test fails instead of hanging.
+using DialogStep = std::function<void(HWND dialog)>;
+bool DriveDialogs(std::vector<DialogStep> steps, const std::function<void()>& open);
 
 // Types text into an edit field character by character, replacing its text.
 void TypeInto(HWND edit, const std::string& text);

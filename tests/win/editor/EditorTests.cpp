@@ -11,168 +11,80 @@
 
 using namespace qe;
 
-namespace {
-
-// The sections the editor does not own, with their lines as the profile functions read them.
-std::string Foreign(const std::string& ini)
-{
-    std::string kept, names = Profile(ini, nullptr, nullptr) + "|";
-    for (size_t at = 0, end; (end = names.find('|', at)) != std::string::npos; at = end + 1) {
-        const std::string name = names.substr(at, end - at);
-        bool owned = lstrcmpiA(name.c_str(), "Window") == 0;
-        for (int n = 1; n <= MaxButtons; ++n)
-            owned = owned || lstrcmpiA(name.c_str(), ("Button" + std::to_string(n)).c_str()) == 0;
-        if (!owned)
-            kept += "[" + name + "]" + Profile(ini, name.c_str(), nullptr) + "\n";
-    }
-    return kept;
-}
-
-std::string Garbage(size_t size, unsigned seed)
-{
-    std::string s(size, '\0');
-    for (char& c : s)
-        c = (char)((seed = seed * 1103515245u + 12345u) >> 16);
-    return s;
-}
-
-}  // namespace
-
 TEST_SUITE("file")
 {
-    TEST_CASE("sections load closed up, with their icons or the fall-back icon, and save renumbered; others stay")
+    TEST_CASE("sections load closed up with their icons; OK writes nothing unchanged, the buttons renumbered")
     {
         EditorCase c(0, "", "with blank");
-        const std::string silent = c.dir.file("silent.exe"), editorExe = EditorProgram();  // a program without icons
-        REQUIRE(CopyFileA((ProgramFolder() + "\\recorder.exe").c_str(), silent.c_str(), FALSE));
-        WriteFile(c.ini, Section("Window") + Key("Title", "Bar") + Section("Button2") + Key("Filename", editorExe) +
-                             Section("Button3") + Key("Filename", silent) + Key("IconIndex", "3") +
-                             Section("Button5") + Key("Filename", "silent.exe") +
-                             Key("DefaultDirectory", c.dir.path()) +
-                             Section("Button7") + Key("Filename", "") + Section("Button9") + Key("Filename", "None") +
-                             Key("Parameters", "p9") + Section("Other") + Key("Keep", "me") +
-                             Section("Button25") + Key("Filename", "x"));
-        EditorForm editor(Quoted(c.ini));
-        REQUIRE(ButtonListCount == 4);
-        CHECK(ButtonList[0].IconFile == editorExe);  // the display name keeps the extension
-        CHECK(ButtonList[0].IconIndex == 0);
-        CHECK_FALSE(ButtonList[0].Icon.empty());
+        const std::string title(1100, 't');  // longer than the editor reads
+        const std::string silent = ProgramFolder() + "\\recorder.exe", program = EditorProgram();  // silent: no icons
+        const std::string content = "; a comment\r\n[window]\r\ntitle = " + title + "  \r\nPosition=Fixed\r\n" +
+            "Horizontal=Left\r\n" + Section("Button1") + Key("Filename", "f.qvnone") + Key("IconIndex", "-$10") +
+            Key("Window", "MINIMIZED") + Section("Button3") + Key("Filename", program) + Section("Button4") +
+            Key("Filename", silent) + Key("IconIndex", "3") + Section("Button7") + Key("Filename", "") +
+            Section("Button9") + Key("Filename", "None") + Key("Parameters", "p9") + Section("Button25") +
+            Key("Filename", "x") + "\r\n[Odd]\r\nx=1";
         std::string fallback;
         REQUIRE(FindFallbackIconFile(&fallback));
-        for (int i : {1, 2}) {
-            CAPTURE(i);
-            CHECK(ButtonList[i].IconFile == fallback);
-            CHECK(ButtonList[i].IconIndex == 1);
-            CHECK_FALSE(ButtonList[i].Icon.empty());
-        }
-        CHECK(ButtonList[3].Icon.empty());  // "None" is a file name like any other here
-        CHECK(ButtonList[3].IconFile.empty());
-        // a button without a program says so once while loading
-        CHECK(c.boxes.seen == "Error|No associated executable file found for file\n\rNone\n");
-
-        editor.click(IDC_DELETE);  // entry 0 goes
-        editor.click(IDOK);
-        CHECK_FALSE(editor.open());
-        CHECK(Profile(c.ini, nullptr, nullptr) == "Window|Other|Button25|Button1|Button2|Button3");
-        CHECK(Profile(c.ini, "Button3", nullptr) == "Filename=None|Parameters=p9");
-        CHECK(Profile(c.ini, "Window", nullptr) == "Title=Bar");  // placement unchanged: not written
-    }
-
-    TEST_CASE("OK writes nothing without a change, the title and placement only when changed, the buttons in its words")
-    {
-        const std::string title(1100, 't'), parameters(1100, 'p');  // longer than the editor reads
-        struct Button { const char* iconIndex; const char* window; const char* saved; };
-        const Button buttons[] = {
-            {"-1", "MINIMIZED", "IconIndex=65535|Window=Minimized"},
-            {"$10", "Minimizedxx", "IconIndex=16"},  // cut to ten letters: no word
-            {"letters", "maximized", "Window=Maximized"},
-        };
-        std::string content =
-            "; a comment\r\n[window]\r\ntitle = " + title + "  \r\nPosition=Fixed\r\nHorizontal=Left\r\n";
-        for (int n = 0; n < 3; ++n)
-            content += Section("Button" + std::to_string(n + 1)) + Key("Filename", "f.qvnone") +
-                       Key("Parameters", parameters) + Key("IconIndex", buttons[n].iconIndex) +
-                       Key("Window", buttons[n].window);
-        EditorCase c(0, content + "\r\n[Odd]\r\nx=1");
         struct Row { const char* title; int choice; std::string window; };
         const Row rows[] = {
             {nullptr, -1, ""},  // no change: the file stays byte for byte
             {"New", -1, "title=New|Position=Fixed|Horizontal=Left"},
-            {nullptr, 0, "title=" + title + "|Position=Floating|Horizontal=|Vertical="},  // shown cut, not written
-            {nullptr, 2, "title=" + title + "|Position=Fixed|Horizontal=Right|Vertical=Top"},
+            {nullptr, 0, "title=" + title + "|Position=Floating|Horizontal=|Vertical="},  // the long title is not cut
         };
         for (const Row& r : rows) {
             CAPTURE(r.choice);
-            WriteFile(c.ini, c.content);
+            WriteFile(c.ini, content);
+            c.boxes.seen.clear();
             EditorForm editor(Quoted(c.ini));
-            CHECK(editor.text(IDC_WINDOWTITLE) == title.substr(0, 1023));
+            // a button without a program says so once while loading
+            CHECK(c.boxes.seen == "Error|No associated executable file found for file\n\rf.qvnone\n"
+                                  "Error|No associated executable file found for file\n\rNone\n");
+            REQUIRE(ButtonListCount == 4);
+            CHECK(ButtonList[1].IconFile == program);  // the display name keeps the extension
+            CHECK(ButtonList[2].IconFile == fallback);
+            CHECK(ButtonList[2].IconIndex == 1);
+            CHECK_FALSE(ButtonList[2].Icon.empty());
+            CHECK(ButtonList[3].Icon.empty());  // "None" is a file name like any other here
             CHECK(SendMessageA(editor.control(IDC_WINDOWPOS), CB_GETCURSEL, 0, 0) == 3);  // bottom left
             if (r.title)
                 SetWindowTextA(editor.control(IDC_WINDOWTITLE), r.title);
-            if (r.choice >= 0)
-                editor.choosePosition(r.choice);
+            if (r.choice >= 0) {
+                SendMessageA(editor.control(IDC_WINDOWPOS), CB_SETCURSEL, (WPARAM)r.choice, 0);
+                SendMessageA(editor.form.Handle, WM_COMMAND, MAKEWPARAM(IDC_WINDOWPOS, CBN_SELCHANGE), 0);
+            }
             editor.click(IDOK);
             CHECK_FALSE(editor.open());
-            CHECK((r.window.empty() ? ReadFile(c.ini) == c.content : Profile(c.ini, "window", nullptr) == r.window));
-            for (int n = 0; n < 3 && !r.window.empty(); ++n)
-                CHECK(Profile(c.ini, ("Button" + std::to_string(n + 1)).c_str(), nullptr) ==
-                      "Filename=f.qvnone|Parameters=" + parameters.substr(0, 1023) + "|" + buttons[n].saved);
-            CHECK(Profile(c.ini, "Odd", "x") == "1");
+            if (r.window.empty()) {
+                CHECK(ReadFile(c.ini) == content);
+                continue;
+            }
+            CHECK(Profile(c.ini, "window", nullptr) == r.window);
+            CHECK(Profile(c.ini, nullptr, nullptr) == "window|Button25|Odd|Button1|Button2|Button3|Button4");
+            CHECK(Profile(c.ini, "Button1", nullptr) == "Filename=f.qvnone|IconIndex=65520|Window=Minimized");
+            CHECK(Profile(c.ini, "Button4", nullptr) == "Filename=None|Parameters=p9");
         }
     }
 
-    TEST_CASE("hostile files: the editor starts, saves, and keeps every section it does not own")
+    TEST_CASE("a hostile file: the editor starts, a failed save says so and keeps the changes for the next")
     {
-        const std::string program = EditorProgram(), v(100000, 'v');
-        auto button = [](int n, const std::string& file) {
-            return Section("Button" + std::to_string(n)) + Key("Filename", file);
-        };
-        std::string big = Section("Window") + Key("Title", "Big") + button(1, program) + Section("Big");
-        for (int i = 0; big.size() < 10u * 1024 * 1024; ++i)
-            big += Key("Key" + std::to_string(i), std::string(100, 'b'));
-        std::string many = button(1, program);
-        for (int i = 0; i < 10000; ++i)
-            many += Section("Section" + std::to_string(i)) + Key("Key", "value" + std::to_string(i));
-        struct Row { const char* what; std::string content; bool locked; };
-        const Row rows[] = {
-            {"binary garbage", Garbage(65536, 19) + "\r\n" + Section("Keep") + Key("A", "1") + button(3, program) +
-                                   Garbage(4096, 7), false},
-            {"a 10 MiB file", big, false},
-            {"values of 100,000 characters", Section("Window") + Key("Title", v) + Key("Position", v) + button(1, v) +
-                                                 Key("Parameters", v) + Key("IconIndex", std::string(100000, '7')) +
-                                                 Section("Long") + Key("Value", v) + Key(v, "name"), false},
-            {"10,000 sections", many, false},
-            {"CR LF and LF mixed", "[Window]\nTitle=Mixed\r\n[Button1]\r\nFileName=" + program +
-                                       "\nParameters=p\r\n[Keep]\nA=1\r\nB=2\n\r\n[Other]\r\nC=3\nD=4", false},
-            {"duplicated keys and sections", Section("Keep") + Key("A", "1") + Key("A", "2") + button(1, program) +
-                                                 Section("Window") + Key("Title", "one") + Section("Keep") +
-                                                 Key("B", "3") + button(1, "two.exe") + Section("Window"), false},
-            {"a file locked by another program", Section("Window") + Key("Title", "Locked") + Section("Keep") +
-                                                     Key("A", "1"), true},
-        };
-        for (const Row& r : rows) {
-            INFO(r.what);
-            EditorCase c(0, r.content);
-            const std::string before = Foreign(c.ini);
-            HANDLE lock = r.locked ? CreateFileA(c.ini.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                                 OPEN_EXISTING, 0, nullptr) : INVALID_HANDLE_VALUE;
-            CHECK(r.locked == (lock != INVALID_HANDLE_VALUE));
-            EditorForm editor(Quoted(c.ini));
-            REQUIRE(editor.open());
-            c.boxes.seen.clear();
-            SetWindowTextA(editor.control(IDC_WINDOWTITLE), "Saved");
-            editor.click(IDOK);
-            if (r.locked) {
-                // the save fails, says so once, and keeps the form open with its changes
-                CHECK(editor.open());
-                CHECK(c.boxes.seen == "Configure Quenvolet|Unable to write to " + c.ini + ".\n");
-                CloseHandle(lock);
-                editor.click(IDOK);
-            }
-            CHECK_FALSE(editor.open());
-            CHECK(Profile(c.ini, "Window", "Title") == "Saved");
-            CHECK((Foreign(c.ini) == before));
-        }
+        const std::string v(100000, 'v');  // a file name longer than any path must not reach the shell
+        EditorCase c(0, Section("Window") + Key("Title", v) + Section("Button1") + Key("Filename", v) +
+                            Key("IconIndex", std::string(100000, '7')) + Section("Keep") + Key("Value", v));
+        const std::string kept = Profile(c.ini, "Keep", nullptr);
+        EditorForm editor(Quoted(c.ini));
+        HANDLE lock = CreateFileA(c.ini.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        REQUIRE(lock != INVALID_HANDLE_VALUE);
+        c.boxes.seen.clear();
+        SetWindowTextA(editor.control(IDC_WINDOWTITLE), "Saved");
+        editor.click(IDOK);
+        CHECK(editor.open());
+        CHECK(c.boxes.seen == "Configure Quenvolet|Unable to write to " + c.ini + ".\n");
+        CloseHandle(lock);
+        editor.click(IDOK);
+        CHECK_FALSE(editor.open());
+        CHECK(Profile(c.ini, "Window", "Title") == "Saved");
+        CHECK(Profile(c.ini, "Keep", nullptr) == kept);
     }
 }
 
@@ -182,7 +94,7 @@ TEST_SUITE("grid")
     {
         struct Row { int count; bool insert, remove, right; };
         const Row rows[] = {
-            {0, true, false, false}, {1, true, true, false}, {2, true, true, true}, {24, false, true, true},
+            {0, true, false, false}, {1, true, true, false}, {24, false, true, true},
         };
         for (const Row& r : rows) {
             CAPTURE(r.count);
@@ -195,52 +107,27 @@ TEST_SUITE("grid")
             CHECK(editor.enabled(IDC_CHANGE) == r.remove);
             CHECK_FALSE(editor.enabled(IDC_MOVELEFT));
             CHECK(editor.enabled(IDC_MOVERIGHT) == r.right);
-            // the first control that takes the focus has it
-            CHECK(GetFocus() == editor.control(r.count ? IDC_ICONGRID : IDC_WINDOWTITLE));
-            if (r.count % 24 == 0) {  // the command arrives anyway: a notice and no change
-                editor.click(r.count ? IDC_INSERT : IDC_DELETE);
-                CHECK(c.boxes.seen == (r.count ? "Information|Cannot insert more icons\n"
-                                               : "Information|Cannot delete icon\n"));
-                CHECK(ButtonListCount == r.count);
-            }
         }
     }
 
-    TEST_CASE("eleven entries add the scroll bar and grow the grid once; ten remove it")
+    TEST_CASE("selection by keys and mouse, what the cells show, moving an entry to the end, the scroll bar")
     {
         EditorCase c(12);
-        EditorForm editor(Quoted(c.ini));
-        const int bar = GetSystemMetrics(SM_CYHSCROLL);
-        CHECK(editor.grid(GM_GETVISIBLECOLS) == 10);
-        for (int count : {12, 11, 10, 9}) {
-            CAPTURE(count);
-            RECT r;
-            GetWindowRect(editor.control(IDC_ICONGRID), &r);
-            CHECK(r.bottom - r.top == (count > 10 ? 41 + bar : 41));
-            CHECK(editor.grid(GM_HASSCROLLBAR) == (count > 10));
-            editor.click(IDC_DELETE);
-        }
-    }
-
-    TEST_CASE("selection by keys and mouse, what the cells show, and moving an entry right to the end")
-    {
-        EditorCase c(11);
         EditorForm editor(Quoted(c.ini));
         HWND grid = editor.control(IDC_ICONGRID);
         struct Row { const char* what; WPARAM key; int x; int current, first; bool left, right; };
         const Row rows[] = {
-            {"End", VK_END, 0, 10, 1, true, false},
+            {"End", VK_END, 0, 11, 2, true, false},
             {"Home", VK_HOME, 0, 0, 0, false, true},
-            {"Right", VK_RIGHT, 0, 1, 0, true, true},
-            {"Left", VK_LEFT, 0, 0, 0, false, true},
             {"Left at the start", VK_LEFT, 0, 0, 0, false, true},
-            {"click on the ninth cell", 0, 8 * 37 + 10, 8, 0, true, true},
-            {"click left of the cells", 0, -3, 8, 0, true, true},  // signed x: no column
+            {"Right", VK_RIGHT, 0, 1, 0, true, true},
+            {"click on the tenth cell", 0, 9 * 37 + 10, 9, 0, true, true},
+            {"click left of the cells", 0, -3, 9, 0, true, true},  // signed x: no column
         };
         for (const Row& r : rows) {
             INFO(r.what);
             if (r.key)
-                editor.key(r.key);
+                SendMessageA(grid, WM_KEYDOWN, r.key, 1);
             else
                 SendMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.x, 10));
             CHECK(editor.grid(GM_GETCURRENT) == r.current);
@@ -259,17 +146,22 @@ TEST_SUITE("grid")
             ReleaseDC(nullptr, screen);
         }
         editor.click(IDC_MOVERIGHT);
-        CHECK(editor.grid(GM_GETCURRENT) == 9);
-        CHECK(editor.grid(GM_GETFIRSTCOL) == 0);
         SetFocus(editor.control(IDC_MOVERIGHT));
         editor.click(IDC_MOVERIGHT);
-        CHECK(editor.grid(GM_GETCURRENT) == 10);
-        CHECK(editor.grid(GM_GETFIRSTCOL) == 1);
-        CHECK(ButtonList[10].FileName == "program8.exe");
-        CHECK(ButtonList[8].FileName == "program9.exe");
+        CHECK(editor.grid(GM_GETCURRENT) == 11);
+        CHECK(editor.grid(GM_GETFIRSTCOL) == 2);
         CHECK_FALSE(editor.enabled(IDC_MOVERIGHT));
         CHECK(GetFocus() == editor.control(IDOK));  // the disabled arrow handed the focus on
         CHECK(c.boxes.seen.empty());
+        // eleven entries need the scroll bar, which grows the grid once; ten do not
+        for (int count : {12, 11, 10}) {
+            CAPTURE(count);
+            RECT r;
+            GetWindowRect(grid, &r);
+            CHECK(r.bottom - r.top == (count > 10 ? 41 + GetSystemMetrics(SM_CYHSCROLL) : 41));
+            CHECK(editor.grid(GM_HASSCROLLBAR) == (count > 10));
+            editor.click(IDC_DELETE);
+        }
     }
 }
 
@@ -323,12 +215,11 @@ TEST_SUITE("start")
             CAPTURE(r.parameters);
             c.boxes.seen.clear();
             c.boxes.answers = {IDNO};
-            DialogDriver driver({[](HWND dialog) { ClickButton(dialog, IDCANCEL); }});
-            {
+            DriveDialogs({[](HWND dialog) { ClickButton(dialog, IDCANCEL); }}, [&] {
                 EditorForm editor(r.parameters);
                 CHECK(editor.open() == r.open);
                 CHECK((!editor.open() || IsWindowVisible(editor.form.Handle)));
-            }
+            });
             CHECK(c.boxes.seen == r.boxes);
             CHECK(ReadFile(c.ini) == c.content);
         }
@@ -337,22 +228,12 @@ TEST_SUITE("start")
 
 TEST_SUITE("help")
 {
-    TEST_CASE("F1 opens the help page beside the program with the shell, or says why it cannot")
+    // opening the page is the bar's own code, tested with the bar; here F1 must reach it and speak when it fails
+    TEST_CASE("F1 says why the help page cannot be opened")
     {
         EditorCase c(1);
-        const std::string record = c.dir.file("page.rec"), page = ProgramFolder() + "\\Quenvolt.html";
-        const std::string command = Quoted(ProgramFolder() + "\\recorder.exe") + " \"%1\"";
-        RegSetValueA(HKEY_CLASSES_ROOT, ".html", REG_SZ, "QVconfigTestPage", 0);
-        RegSetValueA(HKEY_CLASSES_ROOT, "QVconfigTestPage\\shell\\open\\command", REG_SZ, command.c_str(), 0);
+        const std::string page = ProgramFolder() + "\\Quenvolt.html";
         EditorForm editor(Quoted(c.ini));
-        SetEnvironmentVariableA("QV_RECORD", record.c_str());
-        SendMessageA(editor.form.Handle, WM_HELP, 0, 0);
-        for (DWORD start = GetTickCount(); ReadFile(record).empty() && GetTickCount() - start < 90000; Sleep(20)) {
-        }
-        SetEnvironmentVariableA("QV_RECORD", nullptr);
-        CHECK(ReadFile(record).find(page) != std::string::npos);
-        CHECK(c.boxes.seen.empty());
-
         REQUIRE(MoveFileA(page.c_str(), (page + ".aside").c_str()));
         SendMessageA(editor.form.Handle, WM_HELP, 0, 0);
         MoveFileA((page + ".aside").c_str(), page.c_str());
