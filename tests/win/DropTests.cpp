@@ -1,6 +1,5 @@
-// Files dropped onto the bar: real drop blocks sent as WM_DROPFILES, real
-// shortcuts made with the shell-link object, and the recorder started by a
-// button that received names.
+// Files dropped onto the bar: real drop blocks, real shortcuts, and the
+// recorder started by a button that received names.
 #include "Fixture.h"
 
 #include <shlobj.h>
@@ -17,16 +16,14 @@ using Names = std::vector<std::string>;
 // client area (the caption by default); the bar frees the block.
 void Drop(const Names& names, int x = 5, int y = -3)
 {
-    size_t bytes = sizeof(DROPFILES) + 1;
+    std::string files;
     for (const std::string& n : names)
-        bytes += n.size() + 1;
-    HGLOBAL block = GlobalAlloc(GHND, bytes);
+        files += n + '\0';
+    HGLOBAL block = GlobalAlloc(GHND, sizeof(DROPFILES) + files.size() + 1);  // zeroed: the list's end is there
     DROPFILES* header = static_cast<DROPFILES*>(GlobalLock(block));
     header->pFiles = sizeof(DROPFILES);
     header->pt = {x, y};
-    char* p = reinterpret_cast<char*>(header + 1);
-    for (const std::string& n : names)
-        p = std::strcpy(p, n.c_str()) + n.size() + 1;
+    std::memcpy(header + 1, files.data(), files.size());
     GlobalUnlock(block);
     SendMessageA(BarState.BarWindow, WM_DROPFILES, (WPARAM)block, 0);
 }
@@ -80,9 +77,8 @@ TEST_SUITE("drop")
         const std::string spaced = dir.file("two words.txt");
         const std::string longer = dir.file(std::string(137 - recorder.size() - dir.path().size(), 'n'));
         struct Row { int x; std::string names, cmdline, cwd; } rows[] = {
-            {3, spaced, recorder + " \"" + spaced + "\"", ""},
             {3, longer, recorder + " " + longer.substr(dir.path().size() + 1), dir.path()},
-            {BarState.CellWidth + 1, "x.txt", recorder + " second x.txt", ""},  // right of the separator
+            {BarState.CellWidth + 1, spaced, recorder + " second \"" + spaced + "\"", ""},  // right of the separator
         };
         for (const Row& r : rows) {
             CAPTURE(r.cmdline);
@@ -90,8 +86,7 @@ TEST_SUITE("drop")
             Drop({r.names}, r.x, 3);
             auto seen = WaitForRecord(record);
             CHECK(seen["cmdline"] == r.cmdline);
-            if (!r.cwd.empty())
-                CHECK(SamePath(seen["cwd"], r.cwd));
+            CHECK(EndsWith(seen["cwd"], r.cwd));
         }
         Drop({dir.file(std::string(138 - recorder.size(), 'x'))}, 3, 3);  // too long in either form
         REQUIRE(boxes.seen().size() == 1);
@@ -143,13 +138,11 @@ TEST_SUITE("drop")
     {
         RegisterRecorderDocuments();
         const std::string recorder = RecorderPath(), garbage = dir.file("garbage.lnk");
-        const std::string unknown = dir.file("plain.qvnone"), longDocument = dir.file(std::string(150, 'n') + ".qvdoc");
+        const std::string longDocument = dir.file(std::string(150, 'n') + ".qvdoc");
         WriteFile(garbage, std::string(300, 'Z'));
-        WriteFile(unknown, "x");
         WriteFile(longDocument, "x");
         struct Row { int buttons; std::string dropped, box; } rows[] = {
             {5, garbage, "Cannot add icon|Don't know how to handle shortcut:\n" + garbage},
-            {5, unknown, "Cannot add icon|No associated executable file found for file\n" + unknown},
             {5, longDocument, "Cannot add icon|The document name is too long for a button:\n" + longDocument},
             {23, recorder, "Sorry|No more free buttons"},
             {5, recorder, "Sorry|Maximum window size reached"},
