@@ -5,23 +5,19 @@
 
 using namespace qv;
 
-namespace {
-
 // The build puts the help page beside the test program too; it is set aside
 // for the whole run, so that no other test's empty bar opens a browser.
-BesideProgram pageOfTheBuild("Quenvolt.html", false);
+static BesideProgram pageOfTheBuild("Quenvolt.html", false);
 
 // Web pages open with the recorder, or with a program that is not there.
-void RegisterPageOpener(bool recorder)
+static void RegisterPageOpener(bool recorder)
 {
     std::string command = "\"" + (recorder ? RecorderPath() : ProgramFolder() + "\\absent.exe") + "\" \"%1\"";
     RegSetValueA(HKEY_CLASSES_ROOT, ".html", REG_SZ, "QuenvoletTestPage", 0);
     RegSetValueA(HKEY_CLASSES_ROOT, "QuenvoletTestPage\\shell\\open\\command", REG_SZ, command.c_str(), 0);
 }
 
-const std::string EmptyBar = Section("Window") + Key("Title", "Empty");
-
-}  // namespace
+static const std::string EmptyBar = Section("Window") + Key("Title", "Empty");
 
 TEST_SUITE("help")
 {
