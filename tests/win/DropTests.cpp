@@ -27,8 +27,8 @@ static void Drop(const Names& names, int x = 5, int y = -3)
 }
 
 // Writes a shortcut file with the shell-link object.
-static void MakeShortcut(const std::string& path, const std::string& target, const char* arguments, const char* directory,
-                  const char* icon)
+static void MakeShortcut(const std::string& path, const std::string& target, const char* arguments,
+                         const char* directory, const char* icon)
 {
     CoInitialize(nullptr);
     IShellLinkA* link = nullptr;
