@@ -1,5 +1,4 @@
-// Values of one button: a document in front of its parameters, the window
-// words, the command line it starts, its name and the Run item of its menu.
+// Values of one button: its parameters, window words, command line and names.
 #include <doctest.h>
 
 #include "Buffers.h"

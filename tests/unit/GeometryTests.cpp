@@ -1,5 +1,4 @@
-// Geometry of the bar on a work area that does not start at the screen's
-// origin: its width, snapping a dragged bar, re-fitting a grown one.
+// The bar's geometry on a work area that does not start at the screen's origin.
 #include <doctest.h>
 
 #include "core/Geometry.h"

@@ -1,5 +1,4 @@
-// Text helpers: integers, display names, explorer's path and the
-// configuration path of the command line.
+// Text helpers: integers, display names, paths and the values of a section.
 #include <doctest.h>
 
 #include <climits>
