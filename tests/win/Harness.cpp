@@ -153,11 +153,13 @@ void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame)
 
 std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds)
 {
-    // The recorder writes its record under another name and renames it when complete.
+    // The recorder writes its record under another name and renames it when complete;
+    // the rename may still hold it for a moment, so it is read until its closing "end=" line is in.
     std::map<std::string, std::string> record;
-    if (!PumpUntil([&] { return FileExists(path); }, milliseconds))
+    std::string text;
+    if (!PumpUntil([&] { return (text = ReadFile(path)).find("\nend=") != std::string::npos; }, milliseconds))
         return record;
-    std::istringstream lines(ReadFile(path));
+    std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);)
         record[line.substr(0, line.find('='))] = line.substr(line.find('=') + 1);
     // Its end, so that it neither outlives its folder nor overlaps the next case.
