@@ -147,7 +147,7 @@ void CreateButtonWindow(HWND bar, int slot);
 void AttachToolTips();
 // Gives the button window of a slot its name, as its text and its tooltip.
 void NameButtonWindow(int slot);
-void PaintButtonFaces(int slot);
+void PaintButtonFaces(HWND bar, int slot);
 void DrawButton(const DRAWITEMSTRUCT* drawItem);
 void ShowButtonMenu(int slot);
 void DeleteButton(int slot);

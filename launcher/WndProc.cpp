@@ -29,9 +29,7 @@ static void Fill(HDC dc, HBRUSH brush, int left, int top, int right, int bottom)
     FillRect(dc, &r, brush);
 }
 
-// The memory contexts are compatible with the screen, as the bar's context is:
-// taking the bar's context once more for each button slowed the start.
-void PaintButtonFaces(int slot)
+void PaintButtonFaces(HWND bar, int slot)
 {
     LauncherButton* b = ButtonTable[slot];
     const int w = CellWidth();
@@ -39,8 +37,10 @@ void PaintButtonFaces(int slot)
     HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
     HBRUSH highlight = GetSysColorBrush(COLOR_BTNHIGHLIGHT);
     HBRUSH shadow = GetSysColorBrush(COLOR_BTNSHADOW);
-    HDC up = CreateCompatibleDC(nullptr);
-    HDC down = CreateCompatibleDC(nullptr);
+    HDC barDc = GetDC(bar);
+    HDC up = CreateCompatibleDC(barDc);
+    HDC down = CreateCompatibleDC(barDc);
+    ReleaseDC(bar, barDc);
 
     HGDIOBJ previousUp = SelectObject(up, b->UpFace);
     Fill(up, face, 2, 2, w - 2, h - 2);
@@ -119,7 +119,7 @@ void CreateButtonWindow(HWND bar, int slot)
     b->UpFace = CreateCompatibleBitmap(dc, CellWidth(), CellHeight());
     b->DownFace = CreateCompatibleBitmap(dc, CellWidth(), CellHeight());
     ReleaseDC(bar, dc);
-    PaintButtonFaces(slot);
+    PaintButtonFaces(bar, slot);
     b->ButtonWindow = CreateWindowExA(0, "BUTTON", nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
                                       CellLeft(slot, CellWidth()), 0, CellWidth(), CellHeight(), bar,
                                       (HMENU)(INT_PTR)(FIRST_BUTTON_ID + slot), BarState.Instance, nullptr);
@@ -321,7 +321,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_SYSCOLORCHANGE:
         for (int slot = 0; slot < ButtonCount; ++slot) {
-            PaintButtonFaces(slot);
+            PaintButtonFaces(window, slot);
             InvalidateRect(ButtonTable[slot]->ButtonWindow, nullptr, FALSE);
         }
         return 0;
