@@ -33,6 +33,14 @@ TEST_SUITE("modify")
         const std::string noProgram = "Error|No associated executable file found for file\n\rx.qvnone\n";
         REQUIRE(CopyFileA((ProgramFolder() + "\\recorder.exe").c_str(), silent.c_str(), FALSE));
         EditorForm editor(Quoted(c.ini));
+        // Cancel keeps nothing of what was typed
+        CHECK(DriveDialogs({[&](HWND dialog) {
+            TypeInto(GetDlgItem(dialog, IDC_EXEFILENAME), "other.exe");
+            ClickButton(dialog, IDCANCEL);
+        }}, [&] { editor.click(IDC_CHANGE); }));
+        CHECK(ButtonList[0].FileName == "program0.exe");
+        CHECK_FALSE(editor.form.Modified);
+        c.boxes.seen.clear();  // the name was checked as the focus left it
         HWND opened = nullptr;
         auto same = [&](HWND dialog) { CHECK(dialog == opened); };  // the check ran, the dialog stays
         const bool finished = DriveDialogs({
@@ -45,6 +53,8 @@ TEST_SUITE("modify")
             [&](HWND dialog) {
                 same(dialog);
                 TypeInto(GetDlgItem(dialog, IDC_DEFAULTDIR), c.dir.path());
+                TypeInto(GetDlgItem(dialog, IDC_PARAMETERS), "-p");
+                SendDlgItemMessageA(dialog, IDC_WINDOWSTYLE, CB_SETCURSEL, 2, 0);
                 EnterName(dialog, "silent.exe");  // leaves the directory field
             },
             [&](HWND dialog) { same(dialog), PostKey(GetDlgItem(dialog, IDC_EXEFILENAME), VK_RETURN); },
@@ -55,6 +65,8 @@ TEST_SUITE("modify")
         REQUIRE(FindFallbackIconFile(&fallback));
         CHECK(ButtonList[0].FileName == "silent.exe");
         CHECK(ButtonList[0].DefaultDirectory == c.dir.path());
+        CHECK(ButtonList[0].Parameters == "-p");
+        CHECK(ButtonList[0].WindowState == 2);
         CHECK(ButtonList[0].IconFile == fallback);
         CHECK(ButtonList[0].IconIndex == 1);
         CHECK(editor.form.Modified);
