@@ -108,6 +108,12 @@ TEST_SUITE("changeicon")
                     UpdateWindow(grid);
                     RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
                     CHECK(ChangeIconReads.images == 7);  // only the columns seen, each taken once and drawn again
+                    if (r.first == 0) {  // a column scrolled in is taken then
+                        SendMessageA(grid, WM_HSCROLL, SB_LINERIGHT, 0);
+                        UpdateWindow(grid);
+                        CHECK(ChangeIconReads.images == 8);
+                        SendMessageA(grid, WM_HSCROLL, SB_LINELEFT, 0);
+                    }
                     for (const auto& b : bad) {
                         CAPTURE(b[0]);
                         c.boxes.seen.clear();
