@@ -41,6 +41,22 @@ std::string ReadFile(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
+std::string Garbage()
+{
+    std::string garbage(65536, '\0');
+    for (size_t i = 0; i < garbage.size(); ++i)
+        garbage[i] = (char)((i * 2654435761u) >> 13);
+    return garbage;
+}
+
+std::string ManySections()
+{
+    std::string many;
+    for (int i = 0; i < 10000; ++i)
+        many += Section("S" + std::to_string(i)) + Key("K", std::string(1024, 'k'));
+    return many;
+}
+
 std::string Profile(const std::string& file, const char* section, const char* key, const char* fallback)
 {
     // The buffer grows until the text is whole: a cut text comes back as its size less one or two.

@@ -29,6 +29,11 @@ inline bool FileExists(const std::string& path) { return GetFileAttributesA(path
 inline std::string Section(const std::string& name) { return "[" + name + "]\r\n"; }
 inline std::string Key(const std::string& key, const std::string& value) { return key + "=" + value + "\r\n"; }
 
+// What a hostile configuration file is made of: 64 KiB of binary garbage, and
+// 10,000 sections "S0".."S9999" of a kilobyte each ("K=k..."), 10 MiB in all.
+std::string Garbage();
+std::string ManySections();
+
 // A value as the profile functions read it, else the fallback; with no key the
 // section's lines, with no section the file's section names, each list joined by "|".
 std::string Profile(const std::string& file, const char* section, const char* key, const char* fallback = "<absent>");

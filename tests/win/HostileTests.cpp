@@ -8,16 +8,11 @@ TEST_SUITE("hostile")
 {
     TEST_CASE_FIXTURE(BarFixture, "a hostile file: the bar starts on it, and a save keeps what it does not own")
     {
-        std::string garbage(65536, '\0'), many;
-        for (size_t i = 0; i < garbage.size(); ++i)
-            garbage[i] = (char)((i * 2654435761u) >> 13);
-        for (int i = 0; i < 10000; ++i)  // 10,000 sections of a kilobyte: a file of 10 MiB
-            many += Section("S" + std::to_string(i)) + Key("K", std::string(1024, 'k'));
         // The bar reads a section in one call; one longer than that reads key by key.
         const std::string button = Section("Button1") + Key("Note", std::string(100000, 'n')) +
                                    Key("FileName", Notepad) + Key("Parameters", "\"p q\"");
-        REQUIRE(start(garbage + "\r\n[Keep]\nA=1\r\n" + Section("Window") + Key("Title", std::string(100000, '9')) +
-                      button + "[Other]\nC=3\n\r\n[Keep]\r\nB=2\n" + many));
+        REQUIRE(start(Garbage() + "\r\n[Keep]\nA=1\r\n" + Section("Window") + Key("Title", std::string(100000, '9')) +
+                      button + "[Other]\nC=3\n\r\n[Keep]\r\nB=2\n" + ManySections()));
         REQUIRE(ButtonCount == 1);
         CHECK(std::string(slot(0)->Parameters) == "p q");
         BarState.UnsavedChanges = true;  // so that every button section is written too

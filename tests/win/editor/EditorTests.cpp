@@ -69,15 +69,10 @@ TEST_SUITE("file")
     TEST_CASE("a hostile file: the editor starts, a failed save says so and keeps the changes for the next")
     {
         const std::string v(100000, 'v');  // a file name longer than any path must not reach the shell
-        std::string garbage(65536, '\0'), many;
-        for (size_t i = 0; i < garbage.size(); ++i)
-            garbage[i] = (char)((i * 2654435761u) >> 13);
-        for (int i = 0; i < 10000; ++i)  // 10,000 sections of a kilobyte: a file of 10 MiB
-            many += Section("S" + std::to_string(i)) + Key("K", std::string(1024, 'k'));
         // binary garbage, LF and CR LF mixed, a key and a section written twice
-        EditorCase c(0, garbage + "\r\n" + Section("Window") + Key("Title", v) + Section("Button1") +
+        EditorCase c(0, Garbage() + "\r\n" + Section("Window") + Key("Title", v) + Section("Button1") +
                             Key("Filename", v) + Key("IconIndex", std::string(100000, '7')) + "[Keep]\nValue=" + v +
-                            "\nA=1\r\nA=2\n" + many + Section("Keep") + Key("B", "3"));
+                            "\nA=1\r\nA=2\n" + ManySections() + Section("Keep") + Key("B", "3"));
         const std::string kept = Profile(c.ini, "Keep", nullptr) + Profile(c.ini, "S9999", nullptr);
         EditorForm editor(Quoted(c.ini));
         HANDLE lock = CreateFileA(c.ini.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
