@@ -72,19 +72,16 @@ static void UseDisplayName(char* program)
         ApplyDisplayName(program, PathSize, info.szDisplayName);
 }
 
-int FindProgram(char* file, const char* directory, char* result)
+int FindProgram(const char* file, const char* directory, char* result)
 {
     // No name names no program (some shells answer with the current folder).
     if (file[0] == '\0')
         return SE_ERR_FNF;
     int code = 0;
-    int separator = LastSeparator(file);
-    if (separator >= 0) {
-        char keep = file[separator];
-        file[separator] = '\0';
-        code = (int)(INT_PTR)FindExecutableA(file + separator + 1, file, result);
-        file[separator] = keep;
-    }
+    // A path is looked up whole first, so in its own folder: handing the shell
+    // that folder apart would have it change the current folder there and back.
+    if (LastSeparator(file) >= 0)
+        code = (int)(INT_PTR)FindExecutableA(file, nullptr, result);
     if (code <= 32) {
         code = (int)(INT_PTR)FindExecutableA(file, directory != nullptr && directory[0] != '\0' ? directory : nullptr, result);
         if (code <= 32)

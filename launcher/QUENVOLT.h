@@ -134,7 +134,7 @@ int FindButtonSlot(HWND window);
 bool EraseButtonSection(unsigned n);
 bool WriteButtonSection(int slot);
 bool FlushButtons();
-int FindProgram(char* file, const char* directory, char* result);
+int FindProgram(const char* file, const char* directory, char* result);
 void ReportAddFailure(const char* name, int code);
 // Tells the user that a document's path is too long for a button's parameters.
 void ReportLongDocument(const char* name);

@@ -112,13 +112,26 @@ void NameButtonWindow(int slot)
     SendMessageA(ToolTipWindow, TTM_ADDTOOLA, 0, (LPARAM)&tool);
 }
 
+// The first face is made compatible with the bar, the others in its format:
+// asking the display for its format costs some drivers as much as painting a face.
+static HBITMAP CreateFace(HWND bar)
+{
+    static BITMAP format;
+    if (format.bmBitsPixel != 0)
+        return CreateBitmapIndirect(&format);
+    HDC dc = GetDC(bar);
+    HBITMAP face = CreateCompatibleBitmap(dc, CellWidth(), CellHeight());
+    ReleaseDC(bar, dc);
+    if (face != nullptr && GetObjectA(face, sizeof format, &format) == sizeof format)
+        format.bmBits = nullptr;
+    return face;
+}
+
 void CreateButtonWindow(HWND bar, int slot)
 {
     LauncherButton* b = ButtonTable[slot];
-    HDC dc = GetDC(bar);
-    b->UpFace = CreateCompatibleBitmap(dc, CellWidth(), CellHeight());
-    b->DownFace = CreateCompatibleBitmap(dc, CellWidth(), CellHeight());
-    ReleaseDC(bar, dc);
+    b->UpFace = CreateFace(bar);
+    b->DownFace = CreateFace(bar);
     PaintButtonFaces(bar, slot);
     b->ButtonWindow = CreateWindowExA(0, "BUTTON", nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
                                       CellLeft(slot, CellWidth()), 0, CellWidth(), CellHeight(), bar,
