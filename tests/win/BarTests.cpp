@@ -16,7 +16,7 @@ TEST_SUITE("bar")
     TEST_CASE_FIXTURE(BarFixture, "the button menu runs; a delete asks first, and a save, shut-down or Close saves it")
     {
         REQUIRE(start(Buttons(RecorderPath(), {"first", "second", "third"})));
-        CHECK(Click(slot(1)->ButtonWindow) == std::vector<std::string>{"&Run recorder.exe", "&Delete", "&Properties"});
+        CHECK(Click(slot(1)->ButtonWindow) == Texts{"&Run recorder.exe", "&Delete", "&Properties"});
         CHECK(Click(slot(1)->ButtonWindow, 0, WM_LBUTTONUP).empty());
         std::string record = RecordInto(*this, "run.rec");
         CHECK(Click(slot(2)->ButtonWindow, 'r').size() == 3);
@@ -24,8 +24,7 @@ TEST_SUITE("bar")
 
         boxes.setAnswer(IDCANCEL);
         Delete(1);
-        REQUIRE(boxes.seen().size() == 1);
-        CHECK((boxes.seen()[0].caption + "|" + boxes.seen()[0].text) == "Quenvolet|Delete button?");
+        CHECK(boxes.seen() == Texts{"Quenvolet|Delete button?"});
         CHECK(ButtonCount == 3);
         boxes.setAnswer(IDOK);
         Delete(1);
@@ -66,9 +65,7 @@ TEST_SUITE("bar")
         const std::string home = ProgramFolder() + "\\", own = home + "wintests.INI";
         REQUIRE(StartBar(""));
         SendMessageA(bar(), WM_SYSCOMMAND, IDM_CONFIGURE, 0);  // no editor anywhere yet
-        REQUIRE(boxes.seen().size() == 1);
-        CHECK((boxes.seen()[0].caption + "|" + boxes.seen()[0].text) ==
-              "Configure Quenvolet problem|Could not locate \"QVconfig.exe\"");
+        CHECK(boxes.seen() == Texts{"Configure Quenvolet problem|Could not locate \"QVconfig.exe\""});
         CHECK(IsWindow(bar()));
         // The one beside the bar wins over one in the current folder.
         BesideProgram editor("QVconfig.exe", true, RecorderPath());
@@ -79,7 +76,7 @@ TEST_SUITE("bar")
         HWND window = bar();
         SendMessageA(window, WM_COMMAND, IDM_PROPERTIES, 0);  // of the first button
         const std::string expected = home + "QVconfig.exe \"" + own + "\" \"" + home + "wintests.exe\" 0";
-        CHECK(lstrcmpiA(WaitForRecord(record)["cmdline"].c_str(), expected.c_str()) == 0);
+        CHECK(SamePath(WaitForRecord(record)["cmdline"], expected));
         CHECK(Profile(own, "Button1", "Parameters") == "second");
         CHECK_FALSE(IsWindow(window));  // the bar makes way for the editor
     }

@@ -16,18 +16,16 @@ namespace qv {
 
 using namespace qt;
 
-struct SeenBox {
-    std::string caption, text;  // text: the box's static texts joined by "|"
-};
+using Texts = std::vector<std::string>;
 
 // Answers every dialog box that appears with a command id (IDOK, IDCANCEL...)
-// from a thread of its own, and keeps what it saw.
+// from a thread of its own, and keeps what it saw: its caption and static texts joined by "|".
 class BoxWatcher {
 public:
     explicit BoxWatcher(int answer = IDOK);
     ~BoxWatcher();
     void setAnswer(int answer) { InterlockedExchange(&answer_, answer); }
-    std::vector<SeenBox> seen() const;
+    Texts seen() const;
     void clear();
 
 private:
@@ -35,7 +33,7 @@ private:
     HANDLE thread_;
     volatile LONG stop_, answer_;
     mutable CRITICAL_SECTION lock_;
-    std::vector<SeenBox> seen_;
+    Texts seen_;
 };
 
 // A window of the class WinHelp talks to; keeps the commands and files sent.
@@ -135,6 +133,8 @@ struct BarFixture {
 
 const char* const Notepad = "C:\\windows\\notepad.exe";
 
+inline bool SamePath(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+
 // True when path ends in name, without regard to case.
 inline bool EndsWith(const std::string& path, const std::string& name)
 {
@@ -150,8 +150,8 @@ inline std::string Buttons(const std::string& program, const std::vector<std::st
     return text;
 }
 
-// Registers the extension ".qvdoc" for this user, opened by the recorder.
-void RegisterRecorderDocuments();
+// Registers an extension such as ".qvdoc" for this user, opened by the program.
+void RegisterOpener(const char* extension, const std::string& program);
 
 // Points the recorder at a file of the fixture's folder.
 inline std::string RecordInto(const BarFixture& f, const char* name)
@@ -163,7 +163,7 @@ inline std::string RecordInto(const BarFixture& f, const char* name)
 // A mouse message over a window of the bar as the bar hears it; returns the
 // items of the popup menu it opened, which is then sent the key (or dismissed).
 // With unheard, the bar is kept from hearing that the menu closed.
-std::vector<std::string> Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool unheard = false);
+Texts Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool unheard = false);
 
 }  // namespace qv
 

@@ -20,10 +20,10 @@ BoxWatcher::~BoxWatcher()
     DeleteCriticalSection(&lock_);
 }
 
-std::vector<SeenBox> BoxWatcher::seen() const
+Texts BoxWatcher::seen() const
 {
     EnterCriticalSection(&lock_);
-    std::vector<SeenBox> copy = seen_;
+    Texts copy = seen_;
     LeaveCriticalSection(&lock_);
     return copy;
 }
@@ -44,9 +44,9 @@ DWORD WINAPI BoxWatcher::Run(void* self)
                 continue;
             found.push_back(dialog);
             if (std::find(answered.begin(), answered.end(), dialog) == answered.end()) {
-                char caption[512], text[1024];
-                GetWindowTextA(dialog, caption, sizeof caption);
-                std::string texts;
+                char text[1024];
+                GetWindowTextA(dialog, text, sizeof text);
+                std::string texts = text;
                 for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
                     // An icon control holds its resource name as text, not words.
                     const LONG type = GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK;
@@ -55,7 +55,7 @@ DWORD WINAPI BoxWatcher::Run(void* self)
                         texts += std::string("|") + text;
                 }
                 EnterCriticalSection(&watcher->lock_);
-                watcher->seen_.push_back({caption, texts.empty() ? texts : texts.substr(1)});
+                watcher->seen_.push_back(texts);
                 LeaveCriticalSection(&watcher->lock_);
             }
             // Answered again while it stays: an early answer can be lost while the box is built.
@@ -171,7 +171,7 @@ std::map<std::string, std::string> WaitForRecord(const std::string& path, int mi
     return record;
 }
 
-static std::vector<std::string> popupTexts;
+static Texts popupTexts;
 static WPARAM popupKey;
 static bool popupUnheard;
 static WNDPROC barProc;
@@ -195,7 +195,7 @@ static LRESULT CALLBACK WatchPopup(HWND window, UINT message, WPARAM wParam, LPA
     return CallWindowProcA(barProc, window, message, wParam, lParam);
 }
 
-std::vector<std::string> Click(HWND window, WPARAM key, UINT mouse, bool unheard)
+Texts Click(HWND window, WPARAM key, UINT mouse, bool unheard)
 {
     popupTexts.clear();
     popupKey = key;
@@ -206,11 +206,11 @@ std::vector<std::string> Click(HWND window, WPARAM key, UINT mouse, bool unheard
     return popupTexts;
 }
 
-void RegisterRecorderDocuments()
+void RegisterOpener(const char* extension, const std::string& program)
 {
-    std::string command = "\"" + RecorderPath() + "\" \"%1\"";
-    RegSetValueA(HKEY_CLASSES_ROOT, ".qvdoc", REG_SZ, "QuenvoletTestDocument", 0);
-    RegSetValueA(HKEY_CLASSES_ROOT, "QuenvoletTestDocument\\shell\\open\\command", REG_SZ, command.c_str(), 0);
+    const std::string type = std::string("QuenvoletTest") + (extension + 1), command = "\"" + program + "\" \"%1\"";
+    RegSetValueA(HKEY_CLASSES_ROOT, extension, REG_SZ, type.c_str(), 0);
+    RegSetValueA(HKEY_CLASSES_ROOT, (type + "\\shell\\open\\command").c_str(), REG_SZ, command.c_str(), 0);
 }
 
 BesideProgram::BesideProgram(const std::string& name, bool present, const std::string& copyOf)

@@ -24,7 +24,7 @@ TEST_SUITE("launch")
             std::string record = RecordInto(*this, ("run" + std::to_string(&r - rows) + ".rec").c_str());
             RunButton(r.slot, r.caller, nullptr);
             auto seen = WaitForRecord(record);
-            CHECK(lstrcmpiA(seen["cwd"].c_str(), r.cwd.c_str()) == 0);
+            CHECK(SamePath(seen["cwd"], r.cwd));
             CHECK(seen["show"] == r.show);
         }
 
