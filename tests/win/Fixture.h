@@ -36,11 +36,11 @@ private:
     Texts seen_;
 };
 
-// A window of the class WinHelp talks to; keeps the commands and files sent.
+// A window of the class WinHelp talks to; keeps the commands sent.
 struct FakeHelp {
     FakeHelp();
     ~FakeHelp() { DestroyWindow(window); }
-    std::vector<std::pair<unsigned, std::string>> calls() const;
+    std::vector<unsigned> calls() const;
     HWND window;
 };
 

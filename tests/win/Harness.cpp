@@ -1,7 +1,5 @@
 #include "Fixture.h"
 
-#include <algorithm>
-#include <cstring>
 #include <sstream>
 
 namespace qv {
@@ -38,12 +36,11 @@ void BoxWatcher::clear()
 DWORD WINAPI BoxWatcher::Run(void* self)
 {
     auto* watcher = static_cast<BoxWatcher*>(self);
-    for (std::vector<HWND> answered, found; !watcher->stop_; answered.swap(found), found.clear(), Sleep(20)) {
+    for (; !watcher->stop_; Sleep(20)) {
         for (HWND dialog = nullptr; (dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr)) != nullptr;) {
             if (!IsWindowVisible(dialog))
                 continue;
-            found.push_back(dialog);
-            if (std::find(answered.begin(), answered.end(), dialog) == answered.end()) {
+            if (GetPropA(dialog, "QvSeen") == nullptr && SetPropA(dialog, "QvSeen", dialog)) {
                 char text[1024];
                 GetWindowTextA(dialog, text, sizeof text);
                 std::string texts = text;
@@ -66,17 +63,15 @@ DWORD WINAPI BoxWatcher::Run(void* self)
     return 0;
 }
 
-static std::vector<std::pair<unsigned, std::string>> helpCalls;
+static std::vector<unsigned> helpCalls;
 
-// WinHelp sends a block with the command in word 1 and the file's offset in word 6.
+// WinHelp sends a block with the command in its second word.
 static LRESULT CALLBACK HelpProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     if (message != WM_COPYDATA || data->cbData < 16)
         return DefWindowProcA(window, message, wParam, lParam);
-    const WORD* words = static_cast<const WORD*>(data->lpData);
-    const char* file = words[6] != 0 && words[6] < data->cbData ? (const char*)data->lpData + words[6] : "";
-    helpCalls.push_back({words[1], std::string(file, strnlen(file, data->cbData - words[6]))});
+    helpCalls.push_back(static_cast<const WORD*>(data->lpData)[1]);
     return TRUE;
 }
 
@@ -88,7 +83,7 @@ FakeHelp::FakeHelp()
     window = CreateWindowExA(0, "MS_WINHELP", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
 }
 
-std::vector<std::pair<unsigned, std::string>> FakeHelp::calls() const { return helpCalls; }
+std::vector<unsigned> FakeHelp::calls() const { return helpCalls; }
 
 bool StartBar(const std::string& commandLine, int showCommand)
 {

@@ -38,18 +38,15 @@ TEST_SUITE("windows")
     TEST_CASE_FIXTURE(BarFixture, "a program stays a program when the shell hides extensions, named as found")
     {
         auto hideExtensions = [](DWORD hide) {
-            HKEY key;
-            RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", &key);
-            RegSetValueExA(key, "HideFileExt", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&hide), sizeof hide);
-            RegCloseKey(key);
+            RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced",
+                            "HideFileExt", REG_DWORD, &hide, sizeof hide);
         };
         std::string upper = RecorderPath();
         CharUpperA(&upper[0]);
         hideExtensions(1);
         const bool started = start(Section("Button1") + Key("FileName", upper));
         hideExtensions(0);
-        REQUIRE(started);
-        REQUIRE(ButtonCount == 1);
+        REQUIRE((started && ButtonCount == 1));
         CHECK(std::string(NamePart(slot(0)->ProgramPath)) == "RECORDER.EXE");
         CHECK(std::string(slot(0)->Parameters) == " ");  // not a document of itself
     }
