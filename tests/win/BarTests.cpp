@@ -1,6 +1,6 @@
 // The running bar as the user meets it: a button's popup menu, deleting a
-// button, saving, closing, shutting down, help and the hand-over to the
-// editor, through real windows and messages.
+// button, saving, closing, shutting down and the hand-over to the editor,
+// through real windows and messages.
 #include "Fixture.h"
 
 using namespace qv;
@@ -44,18 +44,6 @@ TEST_SUITE("bar")
         CHECK(Profile(ini, "Button1", "FileName") == "<absent>");
     }
 
-    TEST_CASE_FIXTURE(BarFixture, "help opens on an empty bar and is quit with it, and only then")
-    {
-        FakeHelp help;
-        BesideProgram hlp("Quenvolt.hlp", true);  // WinHelp is asked only for a file that is there
-        for (const std::string& buttons : {std::string(), Buttons(Notepad, {""})}) {
-            ResetLauncher();
-            REQUIRE(start(buttons));
-            SendMessageA(bar(), WM_CLOSE, 0, 0);
-        }
-        CHECK(help.calls() == std::vector<unsigned>{HELP_CONTENTS, HELP_QUIT});
-    }
-
     TEST_CASE_FIXTURE(BarFixture, "the editor beside the bar gets file, bar and button; without one, the bar says so")
     {
         // Started without a file, the bar takes the INI file named after the program, beside it.
@@ -65,7 +53,6 @@ TEST_SUITE("bar")
         REQUIRE(StartBar(""));
         SendMessageA(bar(), WM_SYSCOMMAND, IDM_CONFIGURE, 0);  // no editor anywhere yet
         CHECK(boxes.seen() == Texts{"Configure Quenvolet problem|Could not locate \"QVconfig.exe\""});
-        CHECK(IsWindow(bar()));
         // The one beside the bar wins over one in the current folder.
         BesideProgram editor("QVconfig.exe", true, RecorderPath());
         REQUIRE(CopyFileA(RecorderPath().c_str(), dir.file("QVconfig.exe").c_str(), FALSE));

@@ -13,19 +13,29 @@ static const std::string EmptyBar = Section("Window") + Key("Title", "Empty");
 
 TEST_SUITE("help")
 {
-    TEST_CASE_FIXTURE(BarFixture, "without Quenvolt.hlp the page beside the program opens, else the user is told why")
+    TEST_CASE_FIXTURE(BarFixture, "an empty bar opens Quenvolt.hlp, else the page beside the program, else says why")
     {
         FakeHelp help;
-        BesideProgram hlp("Quenvolt.hlp", false);
+        {
+            // WinHelp is asked only for a file that is there, and quit with the bar, and only then
+            BesideProgram hlp("Quenvolt.hlp", true);
+            for (const std::string& buttons : {EmptyBar, Buttons(Notepad, {""})}) {
+                ResetLauncher();
+                REQUIRE(start(buttons));
+                SendMessageA(bar(), WM_CLOSE, 0, 0);
+            }
+            CHECK(help.calls() == std::vector<unsigned>{HELP_CONTENTS, HELP_QUIT});
+        }
         {
             // an empty bar's start opens the page with the shell; WinHelp hears nothing, not even on closing
             BesideProgram page("Quenvolt.html", true);
             RegisterOpener(".html", RecorderPath());
             const std::string record = RecordInto(*this, "start.rec");
+            ResetLauncher();
             REQUIRE(start(EmptyBar));
             CHECK(WaitForRecord(record)["cmdline"].find(ProgramFolder() + "\\Quenvolt.html") != std::string::npos);
             SendMessageA(bar(), WM_CLOSE, 0, 0);
-            CHECK(help.calls().empty());
+            CHECK(help.calls().size() == 2);
         }
         struct Row { bool page; const char* text; } rows[] = {
             {true, "could not be opened"}, {false, "\"Quenvolt.html\" is missing"},
@@ -56,13 +66,12 @@ TEST_SUITE("help")
         const WORD numbers[4] = {QV_VERSION_NUMBERS};
         // the editor is built apart from the bar
         for (const std::string program : {"\\Quenvolt.exe", "\\..\\editor\\bin\\QVconfig.exe"}) {
-            CAPTURE(program);
-            DWORD ignored = 0;
-            std::vector<char> info(GetFileVersionInfoSizeA((ProgramFolder() + program).c_str(), &ignored));
-            REQUIRE(GetFileVersionInfoA((ProgramFolder() + program).c_str(), 0, (DWORD)info.size(), info.data()));
+            const std::string path = ProgramFolder() + program;
+            std::vector<char> info(GetFileVersionInfoSizeA(path.c_str(), nullptr));
             VS_FIXEDFILEINFO* fixed = nullptr;
             UINT length = 0;
-            REQUIRE(VerQueryValueA(info.data(), "\\", (void**)&fixed, &length));
+            REQUIRE_MESSAGE((GetFileVersionInfoA(path.c_str(), 0, (DWORD)info.size(), info.data()) &&
+                             VerQueryValueA(info.data(), "\\", (void**)&fixed, &length)), program);
             CHECK(fixed->dwFileVersionMS == MAKELONG(numbers[1], numbers[0]));
             CHECK(fixed->dwFileVersionLS == MAKELONG(numbers[3], numbers[2]));
         }
