@@ -36,14 +36,6 @@ private:
     Texts seen_;
 };
 
-// A window of the class WinHelp talks to; keeps the commands sent.
-struct FakeHelp {
-    FakeHelp();
-    ~FakeHelp() { DestroyWindow(window); }
-    std::vector<unsigned> calls() const;
-    HWND window;
-};
-
 // Handles this thread's messages until done() holds, or for about the given time.
 template <class F>
 bool PumpUntil(F done, int milliseconds = 30000)
@@ -98,19 +90,25 @@ void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame);
 // can take many seconds to start on a busy machine.
 std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds = 90000);
 
-// A file beside the test program for the time of a case, present (a copy of
-// another file, else a line of text) or absent; a file that was there before
-// is put back at the end.
-class BesideProgram {
-public:
-    BesideProgram(const std::string& name, bool present, const std::string& copyOf = "");
-    ~BesideProgram();
-
-private:
-    std::string path_;
-    bool setAside_;
+// A file beside the test program for the time of a case, present (a copy of another file, else a line
+// of text) or absent; a file that was there before is put back at the end.
+struct BesideProgram {
+    std::string path, aside = path + ".aside";
+    BesideProgram(const std::string& name, bool present, const std::string& copyOf = "")
+        : path(ProgramFolder() + "\\" + name)
+    {
+        MoveFileExA(path.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING);
+        if (present && !copyOf.empty())
+            CopyFileA(copyOf.c_str(), path.c_str(), FALSE);
+        else if (present)
+            WriteFile(path, "Help for the tests of Quenvolet\r\n");
+    }
+    ~BesideProgram()
+    {
+        DeleteFileA(path.c_str());
+        MoveFileExA(aside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);  // fails if nothing was set aside
+    }
 };
-
 
 struct BarFixture {
     TempDir dir;

@@ -63,28 +63,6 @@ DWORD WINAPI BoxWatcher::Run(void* self)
     return 0;
 }
 
-static std::vector<unsigned> helpCalls;
-
-// WinHelp sends a block with the command in its second word.
-static LRESULT CALLBACK HelpProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-    if (message != WM_COPYDATA || data->cbData < 16)
-        return DefWindowProcA(window, message, wParam, lParam);
-    helpCalls.push_back(static_cast<const WORD*>(data->lpData)[1]);
-    return TRUE;
-}
-
-FakeHelp::FakeHelp()
-{
-    WNDCLASSA wc = {0, HelpProc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, "MS_WINHELP"};
-    RegisterClassA(&wc);  // fails harmlessly the second time
-    helpCalls.clear();
-    window = CreateWindowExA(0, "MS_WINHELP", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-}
-
-std::vector<unsigned> FakeHelp::calls() const { return helpCalls; }
-
 bool StartBar(const std::string& commandLine, int showCommand)
 {
     static bool registered = RegisterBarClass(GetModuleHandleA(nullptr));
@@ -206,24 +184,6 @@ void RegisterOpener(const char* extension, const std::string& program)
     const std::string type = std::string("QuenvoletTest") + (extension + 1), command = "\"" + program + "\" \"%1\"";
     RegSetValueA(HKEY_CLASSES_ROOT, extension, REG_SZ, type.c_str(), 0);
     RegSetValueA(HKEY_CLASSES_ROOT, (type + "\\shell\\open\\command").c_str(), REG_SZ, command.c_str(), 0);
-}
-
-BesideProgram::BesideProgram(const std::string& name, bool present, const std::string& copyOf)
-    : path_(ProgramFolder() + "\\" + name), setAside_(false)
-{
-    if (FileExists(path_))
-        setAside_ = MoveFileExA(path_.c_str(), (path_ + ".aside").c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-    if (present && !copyOf.empty())
-        CopyFileA(copyOf.c_str(), path_.c_str(), FALSE);
-    else if (present)
-        WriteFile(path_, "Help for the tests of Quenvolet\r\n");
-}
-
-BesideProgram::~BesideProgram()
-{
-    DeleteFileA(path_.c_str());
-    if (setAside_)
-        MoveFileExA((path_ + ".aside").c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
 }  // namespace qv

@@ -11,11 +11,25 @@ static BesideProgram pageOfTheBuild("Quenvolt.html", false);
 
 static const std::string EmptyBar = Section("Window") + Key("Title", "Empty");
 
+// The commands sent to a window of the class WinHelp talks to, which sends a block with the command in its second word.
+static std::vector<unsigned> helpCalls;
+
+static LRESULT CALLBACK HelpProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (message != WM_COPYDATA || data->cbData < 16)
+        return DefWindowProcA(window, message, wParam, lParam);
+    helpCalls.push_back(static_cast<const WORD*>(data->lpData)[1]);
+    return TRUE;
+}
+
 TEST_SUITE("help")
 {
     TEST_CASE_FIXTURE(BarFixture, "an empty bar opens Quenvolt.hlp, else the page beside the program, else says why")
     {
-        FakeHelp help;
+        WNDCLASSA help = {0, HelpProc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, "MS_WINHELP"};
+        RegisterClassA(&help);
+        HWND winHelp = CreateWindowExA(0, "MS_WINHELP", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
         {
             // WinHelp is asked only for a file that is there, and quit with the bar, and only then
             BesideProgram hlp("Quenvolt.hlp", true);
@@ -24,7 +38,7 @@ TEST_SUITE("help")
                 REQUIRE(start(buttons));
                 SendMessageA(bar(), WM_CLOSE, 0, 0);
             }
-            CHECK(help.calls() == std::vector<unsigned>{HELP_CONTENTS, HELP_QUIT});
+            CHECK(helpCalls == std::vector<unsigned>{HELP_CONTENTS, HELP_QUIT});
         }
         {
             // an empty bar's start opens the page with the shell; WinHelp hears nothing, not even on closing
@@ -35,7 +49,7 @@ TEST_SUITE("help")
             REQUIRE(start(EmptyBar));
             CHECK(WaitForRecord(record)["cmdline"].find(ProgramFolder() + "\\Quenvolt.html") != std::string::npos);
             SendMessageA(bar(), WM_CLOSE, 0, 0);
-            CHECK(help.calls().size() == 2);
+            CHECK(helpCalls.size() == 2);
         }
         struct Row { bool page; const char* text; } rows[] = {
             {true, "could not be opened"}, {false, "\"Quenvolt.html\" is missing"},
@@ -55,6 +69,7 @@ TEST_SUITE("help")
             boxes.clear();
         }
         RegisterOpener(".html", RecorderPath());
+        DestroyWindow(winHelp);
     }
 
     TEST_CASE_FIXTURE(BarFixture, "the release number shows in the About box and the version resources")
