@@ -1,6 +1,4 @@
-// The running bar as the user meets it: a button's popup menu, deleting a
-// button, saving, closing, shutting down and the hand-over to the editor,
-// through real windows and messages.
+// The running bar through real windows and messages: the button menu, delete, save, close and the editor.
 #include "Fixture.h"
 
 using namespace qv;

@@ -1,6 +1,4 @@
-// The configuration file as the bar reads and rewrites it through the real
-// profile functions: where it is, sections with gaps, "None", documents,
-// program lookup, icons and window words, and what it leaves alone.
+// The configuration file as the bar reads and rewrites it through the real profile functions.
 #include "Fixture.h"
 
 using namespace qv;

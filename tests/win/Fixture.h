@@ -1,5 +1,4 @@
-// What the launcher's Windows tests share: a box answerer, a stand-in WinHelp window, screen
-// pixels, the recorder, and a bar of this process started on an INI file written by the test.
+// What the launcher's Windows tests share: a box answerer, pixels, the recorder and a bar of this process.
 #ifndef QUENVOLT_TESTS_FIXTURE_H
 #define QUENVOLT_TESTS_FIXTURE_H
 
@@ -18,8 +17,8 @@ using namespace qt;
 
 using Texts = std::vector<std::string>;
 
-// Answers every dialog box that appears with a command id (IDOK, IDCANCEL...)
-// from a thread of its own, and keeps what it saw: its caption and static texts joined by "|".
+// Answers every dialog box with a command id (IDOK...) from a thread of its own, and keeps what it saw:
+// its caption and static texts joined by "|".
 class BoxWatcher {
 public:
     explicit BoxWatcher(int answer = IDOK);
@@ -46,8 +45,7 @@ bool PumpUntil(F done, int milliseconds = 30000)
     return true;
 }
 
-// The launcher in this process: a bar created with a command line as WinMain
-// gets it, and forgotten again without saving.
+// The launcher in this process: a bar created on a command line as WinMain gets it, and forgotten unsaved.
 bool StartBar(const std::string& commandLine, int showCommand = SW_SHOWNORMAL);
 void ResetLauncher();
 
@@ -69,8 +67,7 @@ struct WorkAreaGuard {
     ~WorkAreaGuard() { SystemParametersInfoA(SPI_SETWORKAREA, 0, &saved, 0); }
 };
 
-// The pixels of a window's client area as the screen shows them, painted anew
-// first unless told not to.
+// The pixels of a window's client area as the screen shows them, painted anew first unless told not to.
 struct Capture {
     explicit Capture(HWND window, bool repaint = true);
     COLORREF at(int x, int y) const
@@ -86,8 +83,7 @@ inline std::string RecorderPath() { return ProgramFolder() + "\\recorder.exe"; }
 // A 32 x 32 icon file of one colour with a one-pixel frame of another.
 void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame);
 
-// The record the recorder left (key=value lines), once its process has ended; a Wine process
-// can take many seconds to start on a busy machine.
+// The recorder's record (key=value lines), once its process ended; Wine may take long to start one.
 std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds = 90000);
 
 // A file beside the test program for the time of a case, present (a copy of another file, else a line
@@ -158,9 +154,8 @@ inline std::string RecordInto(const BarFixture& f, const char* name)
     return f.dir.file(name);
 }
 
-// A mouse message over a window of the bar as the bar hears it; returns the
-// items of the popup menu it opened, which is then sent the key (or dismissed).
-// With unheard, the bar is kept from hearing that the menu closed.
+// A mouse message over a window of the bar as the bar hears it; returns the items of the popup menu it
+// opened, which is then sent the key (or dismissed). With unheard, the bar never hears the menu close.
 Texts Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool unheard = false);
 
 }  // namespace qv

@@ -126,12 +126,10 @@ void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame)
 
 std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds)
 {
-    // The recorder writes its record under another name and renames it when complete;
-    // the rename may still hold it for a moment, so it is read until its closing "end=" line is in.
-    std::map<std::string, std::string> record;
+    // Renamed when complete, the record may still be held for a moment: it is read until its "end=" line is in.
     std::string text;
-    if (!PumpUntil([&] { return (text = ReadFile(path)).find("\nend=") != std::string::npos; }, milliseconds))
-        return record;
+    PumpUntil([&] { return (text = ReadFile(path)).find("\nend=") != std::string::npos; }, milliseconds);
+    std::map<std::string, std::string> record;
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);)
         record[line.substr(0, line.find('='))] = line.substr(line.find('=') + 1);

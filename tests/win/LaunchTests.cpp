@@ -1,5 +1,4 @@
-// Starting programs for real: the recorder, started by the bar's buttons,
-// tells its working directory and show command.
+// Programs started for real: the recorder tells its command line, working directory and show command.
 #include "Fixture.h"
 
 #include <tlhelp32.h>

@@ -1,5 +1,4 @@
-// The bar on a real desk: a configuration file it may not write, and a second
-// monitor beside the primary one.
+// The bar on a real desk: a configuration file it may not write, and a second monitor.
 #include "Fixture.h"
 
 using namespace qv;

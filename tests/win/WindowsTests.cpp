@@ -1,6 +1,4 @@
-// The bar as it meets a real Windows machine: the system's error texts, icons
-// that are not there, hidden extensions, popup menus that close oddly, the
-// clean-up on closing and the names of the buttons.
+// The bar on a real Windows machine: error texts, fall-back icons, hidden extensions, popups and names.
 #include "Fixture.h"
 
 #include <commctrl.h>
