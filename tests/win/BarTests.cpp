@@ -3,11 +3,7 @@
 
 using namespace qv;
 
-namespace {
-
-void Delete(int slot) { PopupSlot = slot, SendMessageA(BarState.BarWindow, WM_COMMAND, IDM_DELETE, 0); }
-
-}  // namespace
+static void Delete(int slot) { PopupSlot = slot, SendMessageA(BarState.BarWindow, WM_COMMAND, IDM_DELETE, 0); }
 
 TEST_SUITE("bar")
 {

@@ -9,14 +9,13 @@ TEST_SUITE("launch")
 {
     TEST_CASE_FIXTURE(BarFixture, "a program starts in the caller's folder, else the button's, else the bar's, as told")
     {
-        const std::string button = dir.file("button"), caller = dir.file("caller");
-        CreateDirectoryA(button.c_str(), nullptr);
-        CreateDirectoryA(caller.c_str(), nullptr);
+        const TempDir button, caller;
         SetCurrentDirectoryA(dir.path().c_str());
-        REQUIRE(start(Section("Button1") + Key("FileName", RecorderPath()) + Key("DefaultDirectory", button) +
+        REQUIRE(start(Section("Button1") + Key("FileName", RecorderPath()) + Key("DefaultDirectory", button.path()) +
                       Key("Window", "Maximized") + Section("Button2") + Key("FileName", RecorderPath())));
         struct Row { int slot; const char* caller; std::string cwd; const char* show; } rows[] = {
-            {0, nullptr, button, "3"}, {0, caller.c_str(), caller, "3"}, {1, nullptr, dir.path(), "5"},
+            {0, nullptr, button.path(), "3"}, {0, caller.path().c_str(), caller.path(), "3"},
+            {1, nullptr, dir.path(), "5"},
         };
         for (const Row& r : rows) {
             CAPTURE(r.cwd);

@@ -20,13 +20,12 @@ TEST_SUITE("desk")
             // Held open without write sharing, as another program may: Wine as root writes read-only files.
             HANDLE held = CreateFileA(ini.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
             REQUIRE(held != INVALID_HANDLE_VALUE);
-            HWND window = bar();
-            SendMessageA(window, row.message, row.wParam, 0);  // returns once a box is answered
+            SendMessageA(bar(), row.message, row.wParam, 0);  // returns once a box is answered
             CloseHandle(held);
             CHECK(boxes.seen() == Texts(row.boxes, "Quenvolet|The settings could not be saved to\n" + ini +
                                                     "\nThe file or its folder may be write-protected."));
             if (row.message != WM_CLOSE) {
-                SendMessageA(window, WM_SYSCOMMAND, IDM_SAVESETTINGS, 0);
+                SendMessageA(bar(), WM_SYSCOMMAND, IDM_SAVESETTINGS, 0);
                 CHECK(Profile(ini, "Button3", "FileName") == "<absent>");
             }
         }
