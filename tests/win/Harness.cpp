@@ -36,7 +36,7 @@ void BoxWatcher::clear()
 DWORD WINAPI BoxWatcher::Run(void* self)
 {
     auto* watcher = static_cast<BoxWatcher*>(self);
-    for (; !watcher->stop_; Sleep(20)) {
+    for (; !watcher->stop_; Sleep(20))
         for (HWND dialog = nullptr; (dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr)) != nullptr;) {
             if (!IsWindowVisible(dialog))
                 continue;
@@ -59,7 +59,6 @@ DWORD WINAPI BoxWatcher::Run(void* self)
             const int answer = watcher->answer_;
             PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), (LPARAM)GetDlgItem(dialog, answer));
         }
-    }
     return 0;
 }
 
@@ -73,8 +72,7 @@ bool StartBar(const std::string& commandLine, int showCommand)
 
 void ResetLauncher()
 {
-    if (PopupMenu != nullptr)
-        DestroyMenu(PopupMenu);
+    DestroyMenu(PopupMenu);  // fails harmlessly without one
     if (BarState.BarWindow != nullptr && IsWindow(BarState.BarWindow))
         DestroyWindow(BarState.BarWindow);
     for (LauncherButton*& button : ButtonTable)
