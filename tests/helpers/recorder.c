@@ -3,21 +3,10 @@
    names, written under another name and renamed, so a reader never takes half of it for the whole. */
 #include <windows.h>
 
-/* Decimal text of an unsigned 64-bit number, written back from the end of a
-   buffer; wsprintfA has no 64-bit form everywhere. */
-static const char* decimal(unsigned long long v, char* end)
-{
-    *--end = '\0';
-    do
-        *--end = (char)('0' + v % 10);
-    while ((v /= 10) != 0);
-    return end;
-}
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand)
 {
     LARGE_INTEGER started;
-    char target[MAX_PATH], partial[MAX_PATH + 8], directory[MAX_PATH], counter[24], record[1024];
+    char target[MAX_PATH], partial[MAX_PATH + 8], directory[MAX_PATH], record[1024];
     HANDLE file;
     DWORD written;
     QueryPerformanceCounter(&started);
@@ -30,10 +19,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     if (file == INVALID_HANDLE_VALUE)
         return 2;
     GetCurrentDirectoryA(sizeof directory, directory);
-    /* wsprintfA writes at most 1024 characters, far more than the tests' command lines. */
-    WriteFile(file, record, wsprintfA(record, "cmdline=%s\npid=%lu\ncwd=%s\nshow=%d\nstarted=%s\nend=\n",
-                                      GetCommandLineA(), (unsigned long)GetCurrentProcessId(), directory, showCommand,
-                                      decimal((unsigned long long)started.QuadPart, counter + sizeof counter)),
+    /* wsprintfA writes at most 1024 characters, far more than the tests' command lines, and has no 64-bit
+       numbers everywhere: the counter goes in two decimal pieces. */
+    WriteFile(file, record,
+              wsprintfA(record, "cmdline=%s\npid=%lu\ncwd=%s\nshow=%d\nstarted=%lu%09lu\nend=\n", GetCommandLineA(),
+                        (unsigned long)GetCurrentProcessId(), directory, showCommand,
+                        (unsigned long)(started.QuadPart / 1000000000), (unsigned long)(started.QuadPart % 1000000000)),
               &written, NULL);
     CloseHandle(file);
     MoveFileExA(partial, target, MOVEFILE_REPLACE_EXISTING);

@@ -7,8 +7,7 @@
 
 using namespace qv;
 
-// Hands the names over as the shell does, dropped at (x, y) of the bar's
-// client area (the caption by default); the bar frees the block.
+// Hands the names over as the shell does, at (x, y) of the bar's client area (the caption by default).
 static void Drop(const Texts& names, int x = 5, int y = -3)
 {
     std::string files;
@@ -44,8 +43,7 @@ static void MakeShortcut(const std::string& path, const std::string& target, con
 
 static int CountWhileBoxOpen = -1;
 
-// From another thread: once the bar shows a box, drops the recorder onto the
-// bar, notes its buttons when the bar has taken the drop, and closes the box.
+// From another thread: once the bar shows a box, drops the recorder, notes the buttons, and closes the box.
 static DWORD WINAPI DropWhileBoxOpen(void* fixture)
 {
     BoxWatcher& boxes = static_cast<BarFixture*>(fixture)->boxes;
