@@ -125,7 +125,7 @@ struct BarFixture {
 };
 
 
-const char* const Notepad = "C:\\windows\\notepad.exe";
+const std::string Notepad = "C:\\windows\\notepad.exe";
 
 inline bool SamePath(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
 

@@ -7,7 +7,7 @@ using namespace qv;
 
 TEST_SUITE("launch")
 {
-    TEST_CASE_FIXTURE(BarFixture, "a program starts in the caller's folder, else the button's, else the bar's, as told")
+    TEST_CASE_FIXTURE(BarFixture, "a program starts in the caller's folder, else the button's, else the bar's; errors told")
     {
         const TempDir button, caller;
         SetCurrentDirectoryA(dir.path().c_str());
@@ -42,5 +42,12 @@ TEST_SUITE("launch")
         CHECK(recorders() == 0);
         SendMessageA(slot(1)->ButtonWindow, BM_CLICK, 0, 0);
         CHECK(WaitForRecord(record)["cmdline"] == RecorderPath() + "  ");
+
+        // A program that is no program is told in the system's words, not the numbered text for errors without any.
+        WriteFile(dir.file("notes.exe"), "only some text, renamed\r\n");
+        TextCopy(slot(0)->ProgramPath, sizeof slot(0)->ProgramPath, dir.file("notes.exe").c_str());
+        RunButton(0, nullptr, nullptr);
+        REQUIRE(boxes.seen().size() == 1);
+        CHECK((boxes.seen()[0].find('|') != std::string::npos && boxes.seen()[0].find("(error") == std::string::npos));
     }
 }

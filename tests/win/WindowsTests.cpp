@@ -1,4 +1,4 @@
-// The bar on a real Windows machine: error texts, fall-back icons, hidden extensions, popups and names.
+// The bar on a real Windows machine: fall-back icons, hidden extensions, popups and names.
 #include "Fixture.h"
 
 #include <commctrl.h>
@@ -7,16 +7,6 @@ using namespace qv;
 
 TEST_SUITE("windows")
 {
-    TEST_CASE_FIXTURE(BarFixture, "a program that is no program is reported in the system's words")
-    {
-        WriteFile(dir.file("notes.exe"), "only some text, renamed\r\n");
-        REQUIRE(start(Section("Button1") + Key("FileName", RecorderPath())));
-        TextCopy(slot(0)->ProgramPath, sizeof slot(0)->ProgramPath, dir.file("notes.exe").c_str());
-        RunButton(0, nullptr, nullptr);
-        REQUIRE(boxes.seen().size() == 1);  // with words, not the numbered text for errors without any
-        CHECK((boxes.seen()[0].find('|') != std::string::npos && boxes.seen()[0].find("(error") == std::string::npos));
-    }
-
     TEST_CASE_FIXTURE(BarFixture, "IconIndex -1 takes the fall-back icon: progman's, else a copy of the question mark")
     {
         char shell[MAX_PATH];
