@@ -9,11 +9,13 @@ TEST_SUITE("windows")
 {
     TEST_CASE_FIXTURE(BarFixture, "IconIndex -1 takes the fall-back icon: progman's, else a copy of the question mark")
     {
+        char shell[MAX_PATH];
+        REQUIRE(LocateFile("shell32.dll", shell, sizeof shell));
         for (int counter : {0, 100000}) {  // no icon 100001 in progman.exe
             ResetLauncher();
             FallbackIconCounter = counter;
-            REQUIRE(start(Section("Button1") + Key("FileName", RecorderPath()) +
-                          Key("IconFile", "C:\\windows\\system32\\shell32.dll") + Key("IconIndex", "-1")));
+            REQUIRE(start(Section("Button1") + Key("FileName", RecorderPath()) + Key("IconFile", shell) +
+                          Key("IconIndex", "-1")));
             REQUIRE(ButtonCount == 1);
             CHECK(std::string(slot(0)->IconFile) == "progman.exe");
             CHECK(slot(0)->IconIndex == counter + 1);
