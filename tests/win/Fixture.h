@@ -1,5 +1,4 @@
-// What the launcher's Windows tests share: a box answerer, a stand-in WinHelp window, screen
-// pixels, the recorder, and a bar of this process started on an INI file written by the test.
+// What the launcher's Windows tests share: a box answerer, pixels, the recorder and a bar of this process.
 #ifndef QUENVOLT_TESTS_FIXTURE_H
 #define QUENVOLT_TESTS_FIXTURE_H
 
@@ -16,18 +15,16 @@ namespace qv {
 
 using namespace qt;
 
-struct SeenBox {
-    std::string caption, text;  // text: the box's static texts joined by "|"
-};
+using Texts = std::vector<std::string>;
 
-// Answers every dialog box that appears with a command id (IDOK, IDCANCEL...)
-// from a thread of its own, and keeps what it saw.
+// Answers every dialog box with a command id (IDOK...) from a thread of its own, and keeps what it saw:
+// its caption and static texts joined by "|".
 class BoxWatcher {
 public:
     explicit BoxWatcher(int answer = IDOK);
     ~BoxWatcher();
     void setAnswer(int answer) { InterlockedExchange(&answer_, answer); }
-    std::vector<SeenBox> seen() const;
+    Texts seen() const;
     void clear();
 
 private:
@@ -35,15 +32,7 @@ private:
     HANDLE thread_;
     volatile LONG stop_, answer_;
     mutable CRITICAL_SECTION lock_;
-    std::vector<SeenBox> seen_;
-};
-
-// A window of the class WinHelp talks to; keeps the commands and files sent.
-struct FakeHelp {
-    FakeHelp();
-    ~FakeHelp() { DestroyWindow(window); }
-    std::vector<std::pair<unsigned, std::string>> calls() const;
-    HWND window;
+    Texts seen_;
 };
 
 // Handles this thread's messages until done() holds, or for about the given time.
@@ -56,8 +45,7 @@ bool PumpUntil(F done, int milliseconds = 30000)
     return true;
 }
 
-// The launcher in this process: a bar created with a command line as WinMain
-// gets it, and forgotten again without saving.
+// The launcher in this process: a bar created on a command line as WinMain gets it, and forgotten unsaved.
 bool StartBar(const std::string& commandLine, int showCommand = SW_SHOWNORMAL);
 void ResetLauncher();
 
@@ -79,8 +67,7 @@ struct WorkAreaGuard {
     ~WorkAreaGuard() { SystemParametersInfoA(SPI_SETWORKAREA, 0, &saved, 0); }
 };
 
-// The pixels of a window's client area as the screen shows them, painted anew
-// first unless told not to.
+// The pixels of a window's client area as the screen shows them, painted anew first unless told not to.
 struct Capture {
     explicit Capture(HWND window, bool repaint = true);
     COLORREF at(int x, int y) const
@@ -96,23 +83,28 @@ inline std::string RecorderPath() { return ProgramFolder() + "\\recorder.exe"; }
 // A 32 x 32 icon file of one colour with a one-pixel frame of another.
 void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame);
 
-// The record the recorder left (key=value lines), once its process has ended; a Wine process
-// can take many seconds to start on a busy machine.
+// The recorder's record (key=value lines), once its process ended; Wine may take long to start one.
 std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds = 90000);
 
-// A file beside the test program for the time of a case, present (a copy of
-// another file, else a line of text) or absent; a file that was there before
-// is put back at the end.
-class BesideProgram {
-public:
-    BesideProgram(const std::string& name, bool present, const std::string& copyOf = "");
-    ~BesideProgram();
-
-private:
-    std::string path_;
-    bool setAside_;
+// A file beside the test program for the time of a case, present (a copy of another file, else a line
+// of text) or absent; a file that was there before is put back at the end.
+struct BesideProgram {
+    std::string path, aside = path + ".aside";
+    BesideProgram(const std::string& name, bool present, const std::string& copyOf = "")
+        : path(ProgramFolder() + "\\" + name)
+    {
+        MoveFileExA(path.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING);
+        if (present && !copyOf.empty())
+            CopyFileA(copyOf.c_str(), path.c_str(), FALSE);
+        else if (present)
+            WriteFile(path, "Help for the tests of Quenvolet\r\n");
+    }
+    ~BesideProgram()
+    {
+        DeleteFileA(path.c_str());
+        MoveFileExA(aside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);  // fails if nothing was set aside
+    }
 };
-
 
 struct BarFixture {
     TempDir dir;
@@ -133,7 +125,9 @@ struct BarFixture {
 };
 
 
-const char* const Notepad = "C:\\windows\\notepad.exe";
+const std::string Notepad = "C:\\windows\\notepad.exe";
+
+inline bool SamePath(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
 
 // True when path ends in name, without regard to case.
 inline bool EndsWith(const std::string& path, const std::string& name)
@@ -150,8 +144,8 @@ inline std::string Buttons(const std::string& program, const std::vector<std::st
     return text;
 }
 
-// Registers the extension ".qvdoc" for this user, opened by the recorder.
-void RegisterRecorderDocuments();
+// Registers an extension such as ".qvdoc" for this user, opened by the program.
+void RegisterOpener(const char* extension, const std::string& program);
 
 // Points the recorder at a file of the fixture's folder.
 inline std::string RecordInto(const BarFixture& f, const char* name)
@@ -160,10 +154,9 @@ inline std::string RecordInto(const BarFixture& f, const char* name)
     return f.dir.file(name);
 }
 
-// A mouse message over a window of the bar as the bar hears it; returns the
-// items of the popup menu it opened, which is then sent the key (or dismissed).
-// With unheard, the bar is kept from hearing that the menu closed.
-std::vector<std::string> Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool unheard = false);
+// A mouse message over a window of the bar as the bar hears it; returns the items of the popup menu it
+// opened, which is then sent the key (or dismissed). With unheard, the bar never hears the menu close.
+Texts Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool unheard = false);
 
 }  // namespace qv
 

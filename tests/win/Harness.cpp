@@ -1,7 +1,5 @@
 #include "Fixture.h"
 
-#include <algorithm>
-#include <cstring>
 #include <sstream>
 
 namespace qv {
@@ -20,10 +18,10 @@ BoxWatcher::~BoxWatcher()
     DeleteCriticalSection(&lock_);
 }
 
-std::vector<SeenBox> BoxWatcher::seen() const
+Texts BoxWatcher::seen() const
 {
     EnterCriticalSection(&lock_);
-    std::vector<SeenBox> copy = seen_;
+    Texts copy = seen_;
     LeaveCriticalSection(&lock_);
     return copy;
 }
@@ -38,15 +36,14 @@ void BoxWatcher::clear()
 DWORD WINAPI BoxWatcher::Run(void* self)
 {
     auto* watcher = static_cast<BoxWatcher*>(self);
-    for (std::vector<HWND> answered, found; !watcher->stop_; answered.swap(found), found.clear(), Sleep(20)) {
+    for (; !watcher->stop_; Sleep(20))
         for (HWND dialog = nullptr; (dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr)) != nullptr;) {
             if (!IsWindowVisible(dialog))
                 continue;
-            found.push_back(dialog);
-            if (std::find(answered.begin(), answered.end(), dialog) == answered.end()) {
-                char caption[512], text[1024];
-                GetWindowTextA(dialog, caption, sizeof caption);
-                std::string texts;
+            if (GetPropA(dialog, "QvSeen") == nullptr && SetPropA(dialog, "QvSeen", dialog)) {
+                char text[1024];
+                GetWindowTextA(dialog, text, sizeof text);
+                std::string texts = text;
                 for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
                     // An icon control holds its resource name as text, not words.
                     const LONG type = GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK;
@@ -55,40 +52,15 @@ DWORD WINAPI BoxWatcher::Run(void* self)
                         texts += std::string("|") + text;
                 }
                 EnterCriticalSection(&watcher->lock_);
-                watcher->seen_.push_back({caption, texts.empty() ? texts : texts.substr(1)});
+                watcher->seen_.push_back(texts);
                 LeaveCriticalSection(&watcher->lock_);
             }
             // Answered again while it stays: an early answer can be lost while the box is built.
             const int answer = watcher->answer_;
             PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), (LPARAM)GetDlgItem(dialog, answer));
         }
-    }
     return 0;
 }
-
-static std::vector<std::pair<unsigned, std::string>> helpCalls;
-
-// WinHelp sends a block with the command in word 1 and the file's offset in word 6.
-static LRESULT CALLBACK HelpProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-    if (message != WM_COPYDATA || data->cbData < 16)
-        return DefWindowProcA(window, message, wParam, lParam);
-    const WORD* words = static_cast<const WORD*>(data->lpData);
-    const char* file = words[6] != 0 && words[6] < data->cbData ? (const char*)data->lpData + words[6] : "";
-    helpCalls.push_back({words[1], std::string(file, strnlen(file, data->cbData - words[6]))});
-    return TRUE;
-}
-
-FakeHelp::FakeHelp()
-{
-    WNDCLASSA wc = {0, HelpProc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, "MS_WINHELP"};
-    RegisterClassA(&wc);  // fails harmlessly the second time
-    helpCalls.clear();
-    window = CreateWindowExA(0, "MS_WINHELP", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-}
-
-std::vector<std::pair<unsigned, std::string>> FakeHelp::calls() const { return helpCalls; }
 
 bool StartBar(const std::string& commandLine, int showCommand)
 {
@@ -100,8 +72,7 @@ bool StartBar(const std::string& commandLine, int showCommand)
 
 void ResetLauncher()
 {
-    if (PopupMenu != nullptr)
-        DestroyMenu(PopupMenu);
+    DestroyMenu(PopupMenu);  // fails harmlessly without one
     if (BarState.BarWindow != nullptr && IsWindow(BarState.BarWindow))
         DestroyWindow(BarState.BarWindow);
     for (LauncherButton*& button : ButtonTable)
@@ -153,12 +124,10 @@ void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame)
 
 std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds)
 {
-    // The recorder writes its record under another name and renames it when complete;
-    // the rename may still hold it for a moment, so it is read until its closing "end=" line is in.
-    std::map<std::string, std::string> record;
+    // Renamed when complete, the record may still be held for a moment: it is read until its "end=" line is in.
     std::string text;
-    if (!PumpUntil([&] { return (text = ReadFile(path)).find("\nend=") != std::string::npos; }, milliseconds))
-        return record;
+    PumpUntil([&] { return (text = ReadFile(path)).find("\nend=") != std::string::npos; }, milliseconds);
+    std::map<std::string, std::string> record;
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);)
         record[line.substr(0, line.find('='))] = line.substr(line.find('=') + 1);
@@ -171,7 +140,7 @@ std::map<std::string, std::string> WaitForRecord(const std::string& path, int mi
     return record;
 }
 
-static std::vector<std::string> popupTexts;
+static Texts popupTexts;
 static WPARAM popupKey;
 static bool popupUnheard;
 static WNDPROC barProc;
@@ -195,7 +164,7 @@ static LRESULT CALLBACK WatchPopup(HWND window, UINT message, WPARAM wParam, LPA
     return CallWindowProcA(barProc, window, message, wParam, lParam);
 }
 
-std::vector<std::string> Click(HWND window, WPARAM key, UINT mouse, bool unheard)
+Texts Click(HWND window, WPARAM key, UINT mouse, bool unheard)
 {
     popupTexts.clear();
     popupKey = key;
@@ -206,29 +175,11 @@ std::vector<std::string> Click(HWND window, WPARAM key, UINT mouse, bool unheard
     return popupTexts;
 }
 
-void RegisterRecorderDocuments()
+void RegisterOpener(const char* extension, const std::string& program)
 {
-    std::string command = "\"" + RecorderPath() + "\" \"%1\"";
-    RegSetValueA(HKEY_CLASSES_ROOT, ".qvdoc", REG_SZ, "QuenvoletTestDocument", 0);
-    RegSetValueA(HKEY_CLASSES_ROOT, "QuenvoletTestDocument\\shell\\open\\command", REG_SZ, command.c_str(), 0);
-}
-
-BesideProgram::BesideProgram(const std::string& name, bool present, const std::string& copyOf)
-    : path_(ProgramFolder() + "\\" + name), setAside_(false)
-{
-    if (FileExists(path_))
-        setAside_ = MoveFileExA(path_.c_str(), (path_ + ".aside").c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-    if (present && !copyOf.empty())
-        CopyFileA(copyOf.c_str(), path_.c_str(), FALSE);
-    else if (present)
-        WriteFile(path_, "Help for the tests of Quenvolet\r\n");
-}
-
-BesideProgram::~BesideProgram()
-{
-    DeleteFileA(path_.c_str());
-    if (setAside_)
-        MoveFileExA((path_ + ".aside").c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING);
+    const std::string type = std::string("QuenvoletTest") + (extension + 1), command = "\"" + program + "\" \"%1\"";
+    RegSetValueA(HKEY_CLASSES_ROOT, extension, REG_SZ, type.c_str(), 0);
+    RegSetValueA(HKEY_CLASSES_ROOT, (type + "\\shell\\open\\command").c_str(), REG_SZ, command.c_str(), 0);
 }
 
 }  // namespace qv

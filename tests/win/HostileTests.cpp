@@ -1,5 +1,4 @@
-// A configuration file no editor would write: the bar starts on it, and a
-// save keeps the sections it does not own.
+// A configuration file no editor would write: the bar starts on it and keeps what it does not own.
 #include "Fixture.h"
 
 using namespace qv;

@@ -1,5 +1,4 @@
-// Starting programs for real: the recorder, started by the bar's buttons,
-// tells its working directory and show command.
+// Programs started for real: the recorder tells its command line, working directory and show command.
 #include "Fixture.h"
 
 #include <tlhelp32.h>
@@ -8,23 +7,22 @@ using namespace qv;
 
 TEST_SUITE("launch")
 {
-    TEST_CASE_FIXTURE(BarFixture, "a program starts in the caller's folder, else the button's, else the bar's, as told")
+    TEST_CASE_FIXTURE(BarFixture, "a program starts in the caller's folder, else the button's, else the bar's; errors told")
     {
-        const std::string button = dir.file("button"), caller = dir.file("caller");
-        CreateDirectoryA(button.c_str(), nullptr);
-        CreateDirectoryA(caller.c_str(), nullptr);
+        const TempDir button, caller;
         SetCurrentDirectoryA(dir.path().c_str());
-        REQUIRE(start(Section("Button1") + Key("FileName", RecorderPath()) + Key("DefaultDirectory", button) +
+        REQUIRE(start(Section("Button1") + Key("FileName", RecorderPath()) + Key("DefaultDirectory", button.path()) +
                       Key("Window", "Maximized") + Section("Button2") + Key("FileName", RecorderPath())));
         struct Row { int slot; const char* caller; std::string cwd; const char* show; } rows[] = {
-            {0, nullptr, button, "3"}, {0, caller.c_str(), caller, "3"}, {1, nullptr, dir.path(), "5"},
+            {0, nullptr, button.path(), "3"}, {0, caller.path().c_str(), caller.path(), "3"},
+            {1, nullptr, dir.path(), "5"},
         };
         for (const Row& r : rows) {
             CAPTURE(r.cwd);
             std::string record = RecordInto(*this, ("run" + std::to_string(&r - rows) + ".rec").c_str());
             RunButton(r.slot, r.caller, nullptr);
             auto seen = WaitForRecord(record);
-            CHECK(lstrcmpiA(seen["cwd"].c_str(), r.cwd.c_str()) == 0);
+            CHECK(SamePath(seen["cwd"], r.cwd));
             CHECK(seen["show"] == r.show);
         }
 
@@ -44,5 +42,12 @@ TEST_SUITE("launch")
         CHECK(recorders() == 0);
         SendMessageA(slot(1)->ButtonWindow, BM_CLICK, 0, 0);
         CHECK(WaitForRecord(record)["cmdline"] == RecorderPath() + "  ");
+
+        // A program that is no program is told in the system's words, not the numbered text for errors without any.
+        WriteFile(dir.file("notes.exe"), "only some text, renamed\r\n");
+        TextCopy(slot(0)->ProgramPath, sizeof slot(0)->ProgramPath, dir.file("notes.exe").c_str());
+        RunButton(0, nullptr, nullptr);
+        REQUIRE(boxes.seen().size() == 1);
+        CHECK((boxes.seen()[0].find('|') != std::string::npos && boxes.seen()[0].find("(error") == std::string::npos));
     }
 }

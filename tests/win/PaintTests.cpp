@@ -1,6 +1,4 @@
-// What the bar looks like on the screen: the raised and pressed faces of the
-// buttons with their icons, the black line between them, no focus rectangle,
-// and the faces after a delete.
+// What the bar looks like on the screen: faces, icons, the line between buttons, no focus rectangle.
 #include "Fixture.h"
 
 using namespace qv;

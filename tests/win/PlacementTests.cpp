@@ -1,5 +1,4 @@
-// The bar's place on a real desktop: docked corners as it shrinks, the width
-// of an empty bar, a saved position, always-on-top and the settings it saves.
+// The bar's place on a real desktop: docked corners, a saved position and always-on-top.
 #include "Fixture.h"
 
 using namespace qv;
