@@ -88,8 +88,11 @@ std::map<std::string, std::string> WaitForRecord(const std::string& path, int mi
 
 // A file beside the test program for the time of a case, present (a copy of another file, else a line
 // of text) or absent; a file that was there before is put back at the end.
+// Each one sets aside under a name of its own, so that one made inside
+// another for the same file puts back only what it found.
 struct BesideProgram {
-    std::string path, aside = path + ".aside";
+    static inline int made = 0;
+    std::string path, aside = path + ".aside" + std::to_string(++made);
     BesideProgram(const std::string& name, bool present, const std::string& copyOf = "")
         : path(ProgramFolder() + "\\" + name)
     {
