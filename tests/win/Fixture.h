@@ -132,12 +132,6 @@ const std::string Notepad = "C:\\windows\\notepad.exe";
 
 inline bool SamePath(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
 
-// True when path ends in name, without regard to case.
-inline bool EndsWith(const std::string& path, const std::string& name)
-{
-    return path.size() >= name.size() && lstrcmpiA(path.c_str() + (path.size() - name.size()), name.c_str()) == 0;
-}
-
 // Buttons 1, 2... of one program, one for each parameters text.
 inline std::string Buttons(const std::string& program, const std::vector<std::string>& parameters)
 {

@@ -52,6 +52,12 @@ HWND WaitFor(const char* cls, const char* caption = nullptr, HWND gone = nullptr
     return found;
 }
 
+// True when path ends in name, without regard to case.
+bool EndsWith(const std::string& path, const std::string& name)
+{
+    return path.size() >= name.size() && lstrcmpiA(path.c_str() + (path.size() - name.size()), name.c_str()) == 0;
+}
+
 void Press(HWND dialog, int id)
 {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
