@@ -16,11 +16,10 @@ TEST_SUITE("bar")
         CHECK(Click(slot(2)->ButtonWindow, 'r').size() == 3);
         CHECK(WaitForRecord(record)["cmdline"] == RecorderPath() + " third");
 
-        boxes.setAnswer(IDCANCEL);
+        boxes.answers = {IDCANCEL};
         Delete(1);
-        CHECK(boxes.seen() == Texts{"Quenvolet|Delete button?"});
+        CHECK(boxes.seen == "Quenvolet|Delete button?\n");
         CHECK(ButtonCount == 3);
-        boxes.setAnswer(IDOK);
         Delete(1);
         REQUIRE(ButtonCount == 2);
         SendMessageA(bar(), WM_SYSCOMMAND, IDM_SAVESETTINGS, 0);
@@ -46,7 +45,7 @@ TEST_SUITE("bar")
         const std::string home = ProgramFolder() + "\\", own = home + "wintests.INI";
         REQUIRE(StartBar(""));
         SendMessageA(bar(), WM_SYSCOMMAND, IDM_CONFIGURE, 0);  // no editor anywhere yet
-        CHECK(boxes.seen() == Texts{"Configure Quenvolet problem|Could not locate \"QVconfig.exe\""});
+        CHECK(boxes.seen == "Configure Quenvolet problem|Could not locate \"QVconfig.exe\"\n");
         // The one beside the bar wins over one in the current folder.
         BesideProgram editor("QVconfig.exe", true, RecorderPath());
         REQUIRE(CopyFileA(RecorderPath().c_str(), dir.file("QVconfig.exe").c_str(), FALSE));

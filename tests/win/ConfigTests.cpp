@@ -26,7 +26,7 @@ TEST_SUITE("config")
                        Section("Extra") + Key("Keep", "me"));
         SetCurrentDirectoryA(dir.path().c_str());
         REQUIRE(StartBar("   Quenvolt.INI", SW_SHOWNOACTIVATE));
-        CHECK(boxes.seen() == Texts{"Cannot add icon|No associated executable file found for file\nnone"});
+        CHECK(boxes.seen == "Cannot add icon|No associated executable file found for file\nnone\n");
         REQUIRE(ButtonCount == 6);
         char caption[100];
         GetWindowTextA(bar(), caption, sizeof caption);

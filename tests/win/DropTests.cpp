@@ -41,19 +41,6 @@ static void MakeShortcut(const std::string& path, const std::string& target, con
     CoUninitialize();
 }
 
-static int CountWhileBoxOpen = -1;
-
-// From another thread: once the bar shows a box, drops the recorder, notes the buttons, and closes the box.
-static DWORD WINAPI DropWhileBoxOpen(void* fixture)
-{
-    BoxWatcher& boxes = static_cast<BarFixture*>(fixture)->boxes;
-    PumpUntil([&] { return !boxes.seen().empty(); });
-    Drop({RecorderPath()});
-    CountWhileBoxOpen = ButtonCount;
-    boxes.setAnswer(IDOK);
-    return 0;
-}
-
 TEST_SUITE("drop")
 {
     TEST_CASE_FIXTURE(BarFixture, "names dropped onto a button reach its program in full, else relative, else a box")
@@ -66,14 +53,12 @@ TEST_SUITE("drop")
         auto seen = WaitForRecord(record);
         CHECK(seen["cmdline"] == recorder + " -p \"" + name + "\"");
         CHECK(SamePath(seen["cwd"], dir.path()));
-        // Too long in either form: the box stays open while another drop comes, which waits for it.
-        boxes.setAnswer(0x7777);  // no such button
-        HANDLE helper = CreateThread(nullptr, 0, DropWhileBoxOpen, this, 0, nullptr);
+        // Too long in either form: a box, and another drop that comes while it is open waits for it.
+        int countWhileBoxOpen = -1;
+        boxes.onNextBox = [&] { Drop({recorder}), countWhileBoxOpen = ButtonCount; };
         Drop({dir.file(std::string(138 - recorder.size(), 'x'))}, 3, 3);
-        WaitForSingleObject(helper, 60000);
-        CloseHandle(helper);
-        CHECK(boxes.seen() == Texts{"Cannot run program|Name(s) of file(s) dropped too long for command line"});
-        CHECK(CountWhileBoxOpen == 2);
+        CHECK(boxes.seen == "Cannot run program|Name(s) of file(s) dropped too long for command line\n");
+        CHECK(countWhileBoxOpen == 2);
         CHECK(PumpUntil([] { return ButtonCount == 3; }));
     }
 
@@ -92,7 +77,7 @@ TEST_SUITE("drop")
         REQUIRE(start(Buttons(recorder, {""})));
 
         Drop({doc, recorder, dir.file("program.lnk"), dir.file("names.LNK")});
-        CHECK(boxes.seen().empty());
+        CHECK(boxes.seen.empty());
         REQUIRE(ButtonCount == 5);
         struct Row { std::string parameters, directory, iconFile; bool document; } rows[] = {
             {doc, "", "progman.exe", true},  // the recorder has no icon of its own
@@ -129,7 +114,7 @@ TEST_SUITE("drop")
         for (const Row& r : rows) {
             CAPTURE(r.box);
             ResetLauncher();
-            boxes.clear();
+            boxes.seen.clear();
             REQUIRE(start(Buttons(recorder, Texts(r.buttons))));
             // room for one button more, on a bar wider than its least width
             const RECT before = WindowRect(bar());
@@ -139,7 +124,7 @@ TEST_SUITE("drop")
             Drop({recorder, r.dropped, recorder});
             CHECK(ButtonCount == r.buttons + 1);
             CHECK(WindowRect(bar()).right == grown);
-            CHECK(boxes.seen() == Texts{r.box});
+            CHECK(boxes.seen == r.box + "\n");
         }
     }
 }

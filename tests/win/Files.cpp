@@ -95,4 +95,59 @@ void Pump(int milliseconds)
     } while ((int)(GetTickCount() - start) < milliseconds);
 }
 
+static BoxAnswerer* Answerer;
+
+// A box's caption and texts joined by "|"; false for a dialog with fields, which is no box.
+static bool BoxTexts(HWND dialog, std::string& texts)
+{
+    char text[2048] = "";
+    if (!GetClassNameA(dialog, text, sizeof text) || lstrcmpA(text, "#32770") != 0)
+        return false;
+    GetWindowTextA(dialog, text, sizeof text);
+    texts = text;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        GetClassNameA(child, text, sizeof text);
+        const bool label = lstrcmpiA(text, "Static") == 0;
+        if (!label && lstrcmpiA(text, "Button") != 0)
+            return false;
+        // An icon control holds its resource name as text, not words.
+        const LONG type = GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK;
+        if (label && type != SS_ICON && type != SS_BITMAP && GetWindowTextA(child, text, sizeof text))
+            texts += std::string("|") + text;
+    }
+    return true;
+}
+
+// Looks at each dialog once it is set up, when a box has its texts.
+static LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPRETSTRUCT& call = *reinterpret_cast<CWPRETSTRUCT*>(lParam);
+    std::string texts;
+    if (code == HC_ACTION && call.message == WM_INITDIALOG && BoxTexts(call.hwnd, texts)) {
+        Answerer->seen += texts + "\n";
+        std::function<void()> run;
+        run.swap(Answerer->onNextBox);
+        if (run)
+            run();
+        std::deque<int>& answers = Answerer->answers;
+        int answer = answers.empty() ? IDOK : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        answer = GetDlgItem(call.hwnd, answer) ? answer : IDOK;
+        PostMessageA(call.hwnd, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), (LPARAM)GetDlgItem(call.hwnd, answer));
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+BoxAnswerer::BoxAnswerer() : hook(SetWindowsHookExA(WH_CALLWNDPROCRET, AnswerBox, nullptr, GetCurrentThreadId()))
+{
+    Answerer = this;
+}
+
+BoxAnswerer::~BoxAnswerer()
+{
+    UnhookWindowsHookEx(hook);
+    Answerer = nullptr;
+}
+
 }  // namespace qt

@@ -1,11 +1,13 @@
 // What both Windows test programs share: temporary folders and files, INI
-// text and the one INI reader, the folder of the test programs, and a pump
-// for this thread's messages.
+// text and the one INI reader, the folder of the test programs, a pump for
+// this thread's messages, and the one answerer of message boxes.
 #ifndef QUENVOLET_TESTS_FILES_H
 #define QUENVOLET_TESTS_FILES_H
 
 #include <windows.h>
 
+#include <deque>
+#include <functional>
 #include <string>
 
 namespace qt {
@@ -43,6 +45,18 @@ std::string ProgramFolder();
 
 // Handles this thread's messages for about the given time.
 void Pump(int milliseconds = 50);
+
+// Answers each box of this thread (a dialog of texts and buttons only) as it opens, with the queued
+// answers in turn, then OK, after running what is set to run as the next box opens; keeps its caption
+// and texts joined by "|", and a line feed, for each.
+struct BoxAnswerer {
+    BoxAnswerer();
+    ~BoxAnswerer();
+    std::deque<int> answers;
+    std::string seen;
+    std::function<void()> onNextBox;
+    HHOOK hook;
+};
 
 }  // namespace qt
 

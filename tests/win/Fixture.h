@@ -1,4 +1,4 @@
-// What the launcher's Windows tests share: a box answerer, pixels, the recorder and a bar of this process.
+// What the launcher's Windows tests share: pixels, the recorder and a bar of this process.
 #ifndef QUENVOLT_TESTS_FIXTURE_H
 #define QUENVOLT_TESTS_FIXTURE_H
 
@@ -16,24 +16,6 @@ namespace qv {
 using namespace qt;
 
 using Texts = std::vector<std::string>;
-
-// Answers every dialog box with a command id (IDOK...) from a thread of its own, and keeps what it saw:
-// its caption and static texts joined by "|".
-class BoxWatcher {
-public:
-    explicit BoxWatcher(int answer = IDOK);
-    ~BoxWatcher();
-    void setAnswer(int answer) { InterlockedExchange(&answer_, answer); }
-    Texts seen() const;
-    void clear();
-
-private:
-    static DWORD WINAPI Run(void* self);
-    HANDLE thread_;
-    volatile LONG stop_, answer_;
-    mutable CRITICAL_SECTION lock_;
-    Texts seen_;
-};
 
 // Handles this thread's messages until done() holds, or for about the given time.
 template <class F>
@@ -112,7 +94,7 @@ struct BesideProgram {
 struct BarFixture {
     TempDir dir;
     std::string ini = dir.file("Quenvolt.INI");
-    BoxWatcher boxes;
+    BoxAnswerer boxes;
     char home[MAX_PATH] = "";  // the current folder, put back at the end
 
     BarFixture() { GetCurrentDirectoryA(sizeof home, home), ResetLauncher(); }

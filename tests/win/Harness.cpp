@@ -4,64 +4,6 @@
 
 namespace qv {
 
-BoxWatcher::BoxWatcher(int answer) : stop_(0), answer_(answer)
-{
-    InitializeCriticalSection(&lock_);
-    thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
-}
-
-BoxWatcher::~BoxWatcher()
-{
-    InterlockedExchange(&stop_, 1);
-    WaitForSingleObject(thread_, 10000);
-    CloseHandle(thread_);
-    DeleteCriticalSection(&lock_);
-}
-
-Texts BoxWatcher::seen() const
-{
-    EnterCriticalSection(&lock_);
-    Texts copy = seen_;
-    LeaveCriticalSection(&lock_);
-    return copy;
-}
-
-void BoxWatcher::clear()
-{
-    EnterCriticalSection(&lock_);
-    seen_.clear();
-    LeaveCriticalSection(&lock_);
-}
-
-DWORD WINAPI BoxWatcher::Run(void* self)
-{
-    auto* watcher = static_cast<BoxWatcher*>(self);
-    for (; !watcher->stop_; Sleep(20))
-        for (HWND dialog = nullptr; (dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr)) != nullptr;) {
-            if (!IsWindowVisible(dialog))
-                continue;
-            if (GetPropA(dialog, "QvSeen") == nullptr && SetPropA(dialog, "QvSeen", dialog)) {
-                char text[1024];
-                GetWindowTextA(dialog, text, sizeof text);
-                std::string texts = text;
-                for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-                    // An icon control holds its resource name as text, not words.
-                    const LONG type = GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK;
-                    if (GetClassNameA(child, text, sizeof text) && lstrcmpiA(text, "Static") == 0 && type != SS_ICON &&
-                        type != SS_BITMAP && GetWindowTextA(child, text, sizeof text))
-                        texts += std::string("|") + text;
-                }
-                EnterCriticalSection(&watcher->lock_);
-                watcher->seen_.push_back(texts);
-                LeaveCriticalSection(&watcher->lock_);
-            }
-            // Answered again while it stays: an early answer can be lost while the box is built.
-            const int answer = watcher->answer_;
-            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), (LPARAM)GetDlgItem(dialog, answer));
-        }
-    return 0;
-}
-
 bool StartBar(const std::string& commandLine, int showCommand)
 {
     static bool registered = RegisterBarClass(GetModuleHandleA(nullptr));

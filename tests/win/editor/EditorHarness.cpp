@@ -15,32 +15,6 @@ std::string EditorProgram()
     return path;
 }
 
-static EditorCase* Answerer;
-
-// Looks at each dialog once it is set up, when a box has its texts.
-static LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam)
-{
-    const CWPRETSTRUCT& call = *reinterpret_cast<CWPRETSTRUCT*>(lParam);
-    HWND box = call.hwnd;
-    char cls[32] = "", caption[512] = "", text[2048] = "";
-    if (code == HC_ACTION && call.message == WM_INITDIALOG)
-        GetClassNameA(box, cls, sizeof cls);
-    // the main form and the editor's dialogs are dialogs too; a box has none of their fields
-    if (lstrcmpA(cls, "#32770") == 0 && !GetDlgItem(box, IDC_ICONGRID) && !GetDlgItem(box, IDC_EXEFILENAME) &&
-        !GetDlgItem(box, IDC_ICONFILENAME)) {
-        GetWindowTextA(box, caption, sizeof caption);
-        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // a message box's text
-        Answerer->boxes.seen += std::string(caption) + "|" + text + "\n";
-        std::deque<int>& answers = Answerer->boxes.answers;
-        int answer = answers.empty() ? IDOK : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        answer = GetDlgItem(box, answer) ? answer : IDOK;
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), (LPARAM)GetDlgItem(box, answer));
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 // ---------------------------------------------------------------- form
 
 EditorForm::EditorForm(const std::string& parameters)
@@ -59,10 +33,8 @@ EditorForm::~EditorForm()
 }
 
 EditorCase::EditorCase(int buttons, const std::string& more, const char* subfolder)
-    : hook(SetWindowsHookExA(WH_CALLWNDPROCRET, AnswerBox, nullptr, GetCurrentThreadId())), dir(subfolder),
-      ini(dir.file("q.ini"))
+    : dir(subfolder), ini(dir.file("q.ini"))
 {
-    Answerer = this;
     for (int i = 0; i < buttons; ++i)
         content += Section("Button" + std::to_string(i + 1)) + Key("Filename", "program" + std::to_string(i) + ".exe") +
                    Key("IconFile", Library(100)) + Key("IconIndex", std::to_string(i));

@@ -1,12 +1,11 @@
-// What the editor's Windows tests share: temporary files, INI text, a hook
-// that answers the editor's message boxes, the editor's main form started in
-// this process, and a driver for its modal dialogs.
+// What the editor's Windows tests share besides the files and the box
+// answerer: the editor's main form started in this process, and a driver for
+// its modal dialogs.
 #ifndef QVCONFIG_TESTS_EDITORHARNESS_H
 #define QVCONFIG_TESTS_EDITORHARNESS_H
 
 #include <windows.h>
 
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -38,16 +37,12 @@ struct EditorForm {
     TfrmQVConfig form;
 };
 
-// What most cases start from: a hook that answers each message box of this
-// thread as it opens (the queued answers in turn, then OK) and keeps
-// "caption|text" and a line feed for each; a folder, and q.ini in it holding
-// buttons program0.exe .. program<count - 1>.exe, each with its own icon of
-// the 100-icon library, followed by more text.
+// What most cases start from: the box answerer; a folder, and q.ini in it
+// holding buttons program0.exe .. program<count - 1>.exe, each with its own
+// icon of the 100-icon library, followed by more text.
 struct EditorCase {
     explicit EditorCase(int buttons, const std::string& more = "", const char* subfolder = nullptr);
-    ~EditorCase() { UnhookWindowsHookEx(hook); }
-    struct { std::deque<int> answers; std::string seen; } boxes;
-    HHOOK hook;
+    BoxAnswerer boxes;
     TempDir dir;
     std::string ini, content;
 };
