@@ -143,6 +143,8 @@ void ReportLongDocument(const char* name);
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void PrepareBar(HWND bar);
 void CreateButtonWindow(HWND bar, int slot);
+// The buttons, the line pen and the face DCs, freed when the bar closes.
+void ReleaseBarResources();
 // Gives the button windows their tooltips, once the pointer reaches the bar.
 void AttachToolTips();
 // Gives the button window of a slot its name, as its text and its tooltip.

@@ -274,9 +274,8 @@ static void PaintSeparators(HWND bar)
     EndPaint(bar, &ps);
 }
 
-static void CloseBar(HWND bar)
+void ReleaseBarResources()
 {
-    SaveSettings(true);
     for (int slot = 0; slot < ButtonCount; ++slot) {
         if (ButtonTable[slot] != nullptr) {
             ReleaseButton(ButtonTable[slot]);
@@ -290,6 +289,12 @@ static void CloseBar(HWND bar)
         DeleteDC(dc);
         dc = nullptr;
     }
+}
+
+static void CloseBar(HWND bar)
+{
+    SaveSettings(true);
+    ReleaseBarResources();
     ShowHelp(HELP_QUIT);
     DestroyWindow(bar);
 }

@@ -82,6 +82,14 @@ std::string ProgramFolder()
     return program.substr(0, program.find_last_of('\\'));
 }
 
+std::string EditorProgram()
+{
+    char path[MAX_PATH];
+    const std::string relative = ProgramFolder() + "\\..\\editor\\bin\\QVconfig.exe";
+    GetFullPathNameA(relative.c_str(), sizeof path, path, nullptr);
+    return path;
+}
+
 void Pump(int milliseconds)
 {
     const DWORD start = GetTickCount();

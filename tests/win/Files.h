@@ -40,8 +40,32 @@ std::string ManySections();
 // section's lines, with no section the file's section names, each list joined by "|".
 std::string Profile(const std::string& file, const char* section, const char* key, const char* fallback = "<absent>");
 
-// The folder of the test programs, the recorder among them.
+// The folder of the test programs, the recorder among them, and the editor, built apart from the bar.
 std::string ProgramFolder();
+std::string EditorProgram();
+
+// A file beside the test program for the time of a case, present (a copy of another file, else a line
+// of text) or absent; a file that was there before is put back at the end.
+// Each one sets aside under a name of its own, so that one made inside
+// another for the same file puts back only what it found.
+struct BesideProgram {
+    static inline int made = 0;
+    std::string path, aside = path + ".aside" + std::to_string(++made);
+    BesideProgram(const std::string& name, bool present, const std::string& copyOf = "")
+        : path(ProgramFolder() + "\\" + name)
+    {
+        MoveFileExA(path.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING);
+        if (present && !copyOf.empty())
+            CopyFileA(copyOf.c_str(), path.c_str(), FALSE);
+        else if (present)
+            WriteFile(path, "Help for the tests of Quenvolet\r\n");
+    }
+    ~BesideProgram()
+    {
+        DeleteFileA(path.c_str());
+        MoveFileExA(aside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);  // fails if nothing was set aside
+    }
+};
 
 // Handles this thread's messages for about the given time.
 void Pump(int milliseconds = 50);

@@ -68,29 +68,6 @@ void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame);
 // The recorder's record (key=value lines), once its process ended; Wine may take long to start one.
 std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds = 90000);
 
-// A file beside the test program for the time of a case, present (a copy of another file, else a line
-// of text) or absent; a file that was there before is put back at the end.
-// Each one sets aside under a name of its own, so that one made inside
-// another for the same file puts back only what it found.
-struct BesideProgram {
-    static inline int made = 0;
-    std::string path, aside = path + ".aside" + std::to_string(++made);
-    BesideProgram(const std::string& name, bool present, const std::string& copyOf = "")
-        : path(ProgramFolder() + "\\" + name)
-    {
-        MoveFileExA(path.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING);
-        if (present && !copyOf.empty())
-            CopyFileA(copyOf.c_str(), path.c_str(), FALSE);
-        else if (present)
-            WriteFile(path, "Help for the tests of Quenvolet\r\n");
-    }
-    ~BesideProgram()
-    {
-        DeleteFileA(path.c_str());
-        MoveFileExA(aside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);  // fails if nothing was set aside
-    }
-};
-
 struct BarFixture {
     TempDir dir;
     std::string ini = dir.file("Quenvolt.INI");

@@ -88,8 +88,7 @@ struct Handover {
         CreateDirectoryA(dir.file("My Settings").c_str(), nullptr);
         const std::string build = ProgramFolder();
         REQUIRE(CopyFileA((build + "\\Quenvolt.exe").c_str(), (programs + "\\Quenvolt.exe").c_str(), FALSE));
-        REQUIRE(CopyFileA((build + "\\..\\editor\\bin\\QVconfig.exe").c_str(), (programs + "\\QVconfig.exe").c_str(),
-                          FALSE));
+        REQUIRE(CopyFileA(EditorProgram().c_str(), (programs + "\\QVconfig.exe").c_str(), FALSE));
         // programs the buttons stand for, told apart by name
         for (const char* name : {"Alpha", "Beta", "Gamma", "Epsilon"})
             CopyFileA(RecorderPath().c_str(), program(name).c_str(), FALSE);

@@ -17,13 +17,9 @@ void ResetLauncher()
     DestroyMenu(PopupMenu);  // fails harmlessly without one
     if (BarState.BarWindow != nullptr && IsWindow(BarState.BarWindow))
         DestroyWindow(BarState.BarWindow);
-    for (LauncherButton*& button : ButtonTable)
-        if (button != nullptr)
-            ReleaseButton(button), button = nullptr;
-    DeleteObject(SeparatorPen);
-    SeparatorPen = nullptr;
+    ReleaseBarResources();
     PopupMenu = nullptr;
-    ButtonCount = FallbackIconCounter = PopupSlot = 0;
+    FallbackIconCounter = PopupSlot = 0;
     HelpOpen = false;
     const bool hasWorkArea = BarState.HasWorkArea;
     BarState = TBarState();

@@ -78,14 +78,12 @@ TEST_SUITE("help")
         SendMessageA(bar(), WM_SYSCOMMAND, IDM_ABOUT, 0);
         CHECK(boxes.seen.find("|" QV_RELEASE_LINE "|") != std::string::npos);
         const WORD numbers[4] = {QV_VERSION_NUMBERS};
-        // the editor is built apart from the bar
-        for (const std::string program : {"\\Quenvolt.exe", "\\..\\editor\\bin\\QVconfig.exe"}) {
-            const std::string path = ProgramFolder() + program;
+        for (const std::string& path : {ProgramFolder() + "\\Quenvolt.exe", EditorProgram()}) {
             std::vector<char> info(GetFileVersionInfoSizeA(path.c_str(), nullptr));
             VS_FIXEDFILEINFO* fixed = nullptr;
             UINT length = 0;
             REQUIRE_MESSAGE((GetFileVersionInfoA(path.c_str(), 0, (DWORD)info.size(), info.data()) &&
-                             VerQueryValueA(info.data(), "\\", (void**)&fixed, &length)), program);
+                             VerQueryValueA(info.data(), "\\", (void**)&fixed, &length)), path);
             CHECK(fixed->dwFileVersionMS == MAKELONG(numbers[1], numbers[0]));
             CHECK(fixed->dwFileVersionLS == MAKELONG(numbers[3], numbers[2]));
         }

@@ -7,14 +7,6 @@
 
 namespace qe {
 
-std::string EditorProgram()
-{
-    char path[MAX_PATH];
-    const std::string relative = ProgramFolder() + "\\..\\editor\\bin\\QVconfig.exe";
-    GetFullPathNameA(relative.c_str(), sizeof path, path, nullptr);
-    return path;
-}
-
 // ---------------------------------------------------------------- form
 
 EditorForm::EditorForm(const std::string& parameters)

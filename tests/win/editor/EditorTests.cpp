@@ -235,11 +235,9 @@ TEST_SUITE("help")
     TEST_CASE("F1 says why the help page cannot be opened")
     {
         EditorCase c(1);
-        const std::string page = ProgramFolder() + "\\Quenvolt.html";
         EditorForm editor(Quoted(c.ini));
-        REQUIRE(MoveFileA(page.c_str(), (page + ".aside").c_str()));
+        BesideProgram missing("Quenvolt.html", false);
         SendMessageA(editor.form.Handle, WM_HELP, 0, 0);
-        MoveFileA((page + ".aside").c_str(), page.c_str());
         CHECK(c.boxes.seen == std::string("Warning|") + HelpPageProblem(HelpPageMissing) + "\n");
         CHECK(editor.open());
     }
