@@ -67,7 +67,7 @@ TEST_SUITE("drop")
         const std::string recorder = RecorderPath(), doc = dir.file("letter.qvdoc"), icon = dir.file("blue.ico");
         RegisterOpener(".qvdoc", recorder);
         WriteFile(doc, "text");
-        WriteIconFile(icon, RGB(0, 0, 255), RGB(255, 255, 0));
+        CopyFileA(IconOf(1).c_str(), icon.c_str(), FALSE);
         SetEnvironmentVariableA("QVDROP", dir.path().c_str());
         SetEnvironmentVariableA("QVLETTER", "letter");
         MakeShortcut(dir.file("program.lnk"), recorder, "-a \"b c\"", dir.path().c_str(), icon.c_str());

@@ -44,6 +44,15 @@ std::string Profile(const std::string& file, const char* section, const char* ke
 std::string ProgramFolder();
 std::string EditorProgram();
 
+// The test icons: icon n alone in a file, and the library of the first count. Each has a white frame;
+// its top rows and a bar take colour n.
+inline std::string IconOf(int n)
+{
+    return ProgramFolder() + "\\iconlibs\\icons\\i" + std::to_string(10000 + n).substr(1) + ".ico";
+}
+inline std::string Library(int count) { return ProgramFolder() + "\\icons" + std::to_string(count) + ".dll"; }
+inline COLORREF LibraryColour(int n) { return RGB((n * 53) % 256, (n * 97) % 256, (n * 191) % 256); }
+
 // A file beside the test program for the time of a case, present (a copy of another file, else a line
 // of text) or absent; a file that was there before is put back at the end.
 // Each one sets aside under a name of its own, so that one made inside

@@ -62,9 +62,6 @@ struct Capture {
 
 inline std::string RecorderPath() { return ProgramFolder() + "\\recorder.exe"; }
 
-// A 32 x 32 icon file of one colour with a one-pixel frame of another.
-void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame);
-
 // The recorder's record (key=value lines), once its process ended; Wine may take long to start one.
 std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds = 90000);
 

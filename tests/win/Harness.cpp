@@ -44,22 +44,6 @@ Capture::Capture(HWND window, bool repaint)
     ReleaseDC(nullptr, screen);
 }
 
-void WriteIconFile(const std::string& path, COLORREF fill, COLORREF frame)
-{
-    const int size = 32;
-    const BITMAPINFOHEADER info = {sizeof info, size, size * 2, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    const unsigned bytes = sizeof info + size * size * 4 + size * 4;  // image, colours and mask
-    const unsigned char header[22] = {0, 0, 1, 0, 1, 0, size, size, 0, 0, 1, 0, 32, 0, (unsigned char)bytes,
-                                      (unsigned char)(bytes >> 8), 0, 0, 22, 0, 0, 0};
-    std::string ico = std::string((const char*)header, sizeof header) + std::string((const char*)&info, sizeof info);
-    for (int i = 0; i < size * size; ++i) {
-        const int x = i % size, y = i / size;
-        const COLORREF c = x == 0 || y == 0 || x == size - 1 || y == size - 1 ? frame : fill;
-        ico += {(char)GetBValue(c), (char)GetGValue(c), (char)GetRValue(c), (char)255};
-    }
-    WriteFile(path, ico + std::string(size * 4, '\0'));  // the AND mask: all opaque
-}
-
 std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds)
 {
     // Renamed when complete, the record may still be held for a moment: it is read until its "end=" line is in.

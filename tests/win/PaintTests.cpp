@@ -7,11 +7,9 @@ TEST_SUITE("paint")
 {
     TEST_CASE_FIXTURE(BarFixture, "faces, icons, lines and focus as the screen shows them, also after a delete")
     {
-        const COLORREF red = RGB(255, 0, 0), green = RGB(0, 255, 0), blue = RGB(0, 0, 255), black = RGB(0, 0, 0);
-        WriteIconFile(dir.file("red.ico"), red, blue);
-        WriteIconFile(dir.file("green.ico"), green, blue);
-        REQUIRE(start(Section("Button1") + Key("FileName", RecorderPath()) + Key("IconFile", dir.file("red.ico")) +
-                      Section("Button2") + Key("FileName", RecorderPath()) + Key("IconFile", dir.file("green.ico"))));
+        const COLORREF first = LibraryColour(1), second = LibraryColour(2), white = RGB(255, 255, 255), black = 0;
+        REQUIRE(start(Section("Button1") + Key("FileName", RecorderPath()) + Key("IconFile", IconOf(1)) +
+                      Section("Button2") + Key("FileName", RecorderPath()) + Key("IconFile", IconOf(2))));
         SetWindowPos(bar(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         const int w = BarState.CellWidth, h = BarState.CellHeight;
         const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), dark = GetSysColor(COLOR_BTNSHADOW);
@@ -26,8 +24,9 @@ TEST_SUITE("paint")
         // Pressed: dark top and left edges, the icon one pixel further in.
         struct Pixel { const Capture& shot; int x, y; COLORREF colour; } pixels[] = {
             {raised, 0, 5, light}, {raised, 1, 5, light}, {raised, 5, 1, light}, {raised, w - 1, 5, dark},
-            {raised, 5, h - 1, dark}, {raised, 3, 3, blue}, {raised, 4, 4, red}, {raised, next.left - 1, h / 2, black},
-            {pressed, next.left, 5, dark}, {pressed, next.left + 5, 0, dark}, {pressed, next.left + 4, 4, blue},
+            {raised, 5, h - 1, dark}, {raised, 3, 3, white}, {raised, 4, 4, first},
+            {raised, next.left - 1, h / 2, black},
+            {pressed, next.left, 5, dark}, {pressed, next.left + 5, 0, dark}, {pressed, next.left + 4, 4, white},
         };
         for (const Pixel& p : pixels) {
             CAPTURE(p.x);
@@ -39,7 +38,7 @@ TEST_SUITE("paint")
 
         // The first window shows the moved button; one button has no line after it.
         DeleteButton(0);
-        CHECK(Capture(bar(), false).at(4, 4) == green);
+        CHECK(Capture(bar(), false).at(4, 4) == second);
         Capture one(bar());
         REQUIRE(one.w > w + 1);
         for (int x = w; x < one.w; ++x)

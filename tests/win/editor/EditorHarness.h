@@ -19,9 +19,6 @@ namespace qe {
 using namespace qt;
 
 inline std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
-// The test icon library of count icons, and the colour of the bar in icon n.
-inline std::string Library(int count) { return ProgramFolder() + "\\icons" + std::to_string(count) + ".dll"; }
-inline COLORREF LibraryColour(int n) { return RGB((n * 53) % 256, (n * 97) % 256, (n * 191) % 256); }
 
 // The editor's main form started with "QVconfig.exe" and the given
 // parameters; closed (without the question) when the test ends.
