@@ -133,6 +133,7 @@ static LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam)
     std::string texts;
     if (code == HC_ACTION && call.message == WM_INITDIALOG && BoxTexts(call.hwnd, texts)) {
         Answerer->seen += texts + "\n";
+        ++Answerer->opened;
         std::function<void()> run;
         run.swap(Answerer->onNextBox);
         if (run)

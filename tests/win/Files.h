@@ -87,6 +87,7 @@ struct BoxAnswerer {
     ~BoxAnswerer();
     std::deque<int> answers;
     std::string seen;
+    int opened = 0;  // boxes seen, counted apart: their texts may hold line feeds
     std::function<void()> onNextBox;
     HHOOK hook;
 };

@@ -61,11 +61,13 @@ TEST_SUITE("help")
             BesideProgram page("Quenvolt.html", r.page);
             REQUIRE(start(EmptyBar));
             CHECK(boxes.seen.empty());  // the start shows no box
+            const int before = boxes.opened;
             SendMessageA(bar(), WM_HELP, 0, 0);
             const std::string box = boxes.seen;
             CHECK((box.rfind("Quenvolet|", 0) == 0 && box.find(r.text) != std::string::npos));
             SendMessageA(bar(), WM_SYSCOMMAND, IDM_HELP, 0);
             CHECK(boxes.seen == box + box);
+            CHECK(boxes.opened == before + 2);
             boxes.seen.clear();
         }
         RegisterOpener(".html", RecorderPath());
@@ -76,6 +78,7 @@ TEST_SUITE("help")
     {
         REQUIRE(start(Section("Button1") + Key("FileName", Notepad)));
         SendMessageA(bar(), WM_SYSCOMMAND, IDM_ABOUT, 0);
+        REQUIRE(boxes.opened == 1);
         CHECK(boxes.seen.find("|" QV_RELEASE_LINE "|") != std::string::npos);
         const WORD numbers[4] = {QV_VERSION_NUMBERS};
         for (const std::string& path : {ProgramFolder() + "\\Quenvolt.exe", EditorProgram()}) {

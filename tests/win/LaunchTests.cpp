@@ -47,6 +47,7 @@ TEST_SUITE("launch")
         WriteFile(dir.file("notes.exe"), "only some text, renamed\r\n");
         TextCopy(slot(0)->ProgramPath, sizeof slot(0)->ProgramPath, dir.file("notes.exe").c_str());
         RunButton(0, nullptr, nullptr);
+        CHECK(boxes.opened == 1);
         CHECK((boxes.seen.find('|') != std::string::npos && boxes.seen.find("(error") == std::string::npos));
     }
 }
