@@ -6,7 +6,7 @@ test failed (killed), none did (survived) or its original text is gone
 is run from is never changed; that copy keeps its build between runs.
 
 Usage: python3 tests/mutants/run.py [FILE.mut ...] [--only ID[,ID...]]
-           [--out FILE] [--work DIR] [--list]
+           [--out FILE] [--work DIR] [--list] [--matrix]
 Run by hand, not in CI: one pass takes long (see the README of the folder).
 """
 import argparse
@@ -121,11 +121,13 @@ def test_names(src):
     return names
 
 
-def chosen_tests(mutant, d, names):
+def chosen_tests(mutant, d, names, every=False):
     """The tests of folder d to run for the mutant: those its regex names, or
-    with none given all of them, except in a folder run on request only."""
-    if mutant.tests:
-        return [n for n in names[d] if re.search(mutant.tests, n)]
+    with none given all of them, except in a folder run on request only; with
+    every, all of them besides those named."""
+    named = [n for n in names[d] if mutant.tests and re.search(mutant.tests, n)]
+    if mutant.tests and not (every and d not in ON_REQUEST):
+        return named
     return [] if d in ON_REQUEST else names[d]
 
 
@@ -148,6 +150,71 @@ def build_and_test(src, mutant, names, log):
         if run(command, os.path.join(src, "build", d), log) != 0:
             return "killed"
     return "survived"
+
+
+def catchers(src, mutant, names, log):
+    """Every test case that fails with the mutant planted, each test run to its
+    end: "ctest name: case" for each, and "ctest name: @file:line" for each
+    failing check, so that a case or check that alone catches a fault shows."""
+    found = set()
+    for d in names:
+        tests = chosen_tests(mutant, d, names, every=True)
+        if not tests:
+            continue
+        if run(["cmake", "--build", os.path.join(src, "build", d)], src, log, 900) != 0:
+            return {"(build)"}
+        p = subprocess.run(["ctest", "--output-on-failure", "--timeout", "300", "-R", exactly(tests)],
+                           cwd=os.path.join(src, "build", d), stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        test = "?"
+        for line in p.stdout.decode(errors="replace").replace("\r", "").split("\n"):
+            started = re.search(r"Test +#\d+: (\S+)", line)
+            case = re.search(r"TEST CASE:\s+(.*\S)", line)
+            check = re.search(r"(\w+\.(?:cpp|c|h))[:(](\d+)\)?:? (?:FATAL )?ERROR", line)
+            test = started.group(1) if started else test
+            if case or check:
+                found.add(test + ": " + (case.group(1) if case else "@%s:%s" % check.groups()))
+        # A test that failed without naming a case (a crash, a time-out) counts as one whole.
+        for failed in re.findall(r"\d+ - (\S+) \(", p.stdout.decode(errors="replace")):
+            if not any(f.startswith(failed + ": ") for f in found):
+                found.add(failed)
+    return found
+
+
+def matrix(src, mutants, names, log, out):
+    """Plants each mutant and tells every case and check that catches it, then
+    for each case how many mutants it alone catches."""
+    caught = {}
+    for m in mutants:
+        target = os.path.join(src, m.path)
+        with open(target, encoding="utf-8", newline="") as f:
+            text = f.read()
+        if text.count(m.original) != 1:
+            caught[m.ident] = None
+            continue
+        try:
+            with open(target, "w", encoding="utf-8", newline="") as f:
+                f.write(text.replace(m.original, m.replacement))
+            caught[m.ident] = catchers(src, m, names, log)
+        finally:
+            with open(target, "w", encoding="utf-8", newline="") as f:
+                f.write(text)
+        print("%-28s %s" % (m.ident, " || ".join(sorted(caught[m.ident]))), flush=True)
+    build(src, names, log)
+    cases = {}
+    for ident, found in caught.items():
+        named = [c for c in found or () if ": @" not in c]
+        for c in named:
+            cases.setdefault(c, [0, []])[0] += 1
+            if len(named) == 1:
+                cases[c][1].append(ident)
+    lines = ["| mutant | caught by |", "| --- | --- |"]
+    lines += ["| %s | %s |" % (i, "stale" if f is None else "<br>".join(sorted(f)) or "nothing") for i, f in caught.items()]
+    lines += ["", "| case | catches | alone |", "| --- | --- | --- |"]
+    lines += ["| %s | %d | %s |" % (c, n, ", ".join(alone) or "none") for c, (n, alone) in sorted(cases.items())]
+    with open(out, "w") as f:
+        f.write("\n".join(lines) + "\n")
+    print("Written to " + out)
+    return 0
 
 
 def build(src, names, log):
@@ -177,6 +244,8 @@ def try_mutant(src, m, names, log):
 
 def inner(args, mutants):
     src, log = args.src, args.log
+    if args.matrix:
+        return matrix(src, mutants, test_names(src), log, args.out)
     results = []
     start_all = time.time()
     names = test_names(src)
@@ -215,6 +284,8 @@ def main():
                                                       "quenvolet-mutants-" + os.path.basename(ROOT)),
                         help="the scratch copy and its build (kept between runs)")
     parser.add_argument("--list", action="store_true", help="list the mutants and stop")
+    parser.add_argument("--matrix", action="store_true",
+                        help="run every test to its end and tell each case and check that catches each mutant")
     parser.add_argument("--inner", action="store_true", help=argparse.SUPPRESS)
     parser.add_argument("--src", help=argparse.SUPPRESS)
     parser.add_argument("--log", help=argparse.SUPPRESS)
@@ -248,7 +319,8 @@ def main():
     # One Xvfb display and one Wine prefix for the whole pass.
     command = ["bash", os.path.join(src, "scripts", "with-wine.sh"), sys.executable, os.path.abspath(__file__),
                "--inner", "--src", src, "--log", log, "--out", os.path.abspath(args.out)] + \
-              [os.path.abspath(f) for f in files] + (["--only", args.only] if args.only else [])
+              [os.path.abspath(f) for f in files] + (["--only", args.only] if args.only else []) + \
+              (["--matrix"] if args.matrix else [])
     return subprocess.run(command).returncode
 
 
