@@ -125,9 +125,10 @@ def chosen_tests(mutant, d, names, every=False):
     """The tests of folder d to run for the mutant: those its regex names, or
     with none given all of them, except in a folder run on request only; with
     every, all of them besides those named."""
-    named = [n for n in names[d] if mutant.tests and re.search(mutant.tests, n)]
-    if mutant.tests and not (every and d not in ON_REQUEST):
-        return named
+    if every and d not in ON_REQUEST:
+        return names[d]
+    if mutant.tests:
+        return [n for n in names[d] if re.search(mutant.tests, n)]
     return [] if d in ON_REQUEST else names[d]
 
 
@@ -163,10 +164,13 @@ def catchers(src, mutant, names, log):
             continue
         if run(["cmake", "--build", os.path.join(src, "build", d)], src, log, 900) != 0:
             return {"(build)"}
-        p = subprocess.run(["ctest", "--output-on-failure", "--timeout", "300", "-R", exactly(tests)],
-                           cwd=os.path.join(src, "build", d), stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        output = subprocess.run(["ctest", "--output-on-failure", "--timeout", "300", "-R", exactly(tests)],
+                                cwd=os.path.join(src, "build", d), stdout=subprocess.PIPE,
+                                stderr=subprocess.STDOUT).stdout.decode(errors="replace").replace("\r", "")
+        with open(log, "a") as out:
+            out.write(output)
         test = "?"
-        for line in p.stdout.decode(errors="replace").replace("\r", "").split("\n"):
+        for line in output.split("\n"):
             started = re.search(r"Test +#\d+: (\S+)", line)
             case = re.search(r"TEST CASE:\s+(.*\S)", line)
             check = re.search(r"(\w+\.(?:cpp|c|h))[:(](\d+)\)?:? (?:FATAL )?ERROR", line)
@@ -174,7 +178,7 @@ def catchers(src, mutant, names, log):
             if case or check:
                 found.add(test + ": " + (case.group(1) if case else "@%s:%s" % check.groups()))
         # A test that failed without naming a case (a crash, a time-out) counts as one whole.
-        for failed in re.findall(r"\d+ - (\S+) \(", p.stdout.decode(errors="replace")):
+        for failed in re.findall(r"\d+ - (\S+) \(", output):
             if not any(f.startswith(failed + ": ") for f in found):
                 found.add(failed)
     return found
@@ -185,20 +189,9 @@ def matrix(src, mutants, names, log, out):
     for each case how many mutants it alone catches."""
     caught = {}
     for m in mutants:
-        target = os.path.join(src, m.path)
-        with open(target, encoding="utf-8", newline="") as f:
-            text = f.read()
-        if text.count(m.original) != 1:
-            caught[m.ident] = None
-            continue
-        try:
-            with open(target, "w", encoding="utf-8", newline="") as f:
-                f.write(text.replace(m.original, m.replacement))
-            caught[m.ident] = catchers(src, m, names, log)
-        finally:
-            with open(target, "w", encoding="utf-8", newline="") as f:
-                f.write(text)
-        print("%-28s %s" % (m.ident, " || ".join(sorted(caught[m.ident]))), flush=True)
+        found = try_mutant(src, m, names, log, catchers)
+        caught[m.ident] = None if found == "stale" else found
+        print("%-28s %s" % (m.ident, "stale" if found == "stale" else " || ".join(sorted(found))), flush=True)
     build(src, names, log)
     cases = {}
     for ident, found in caught.items():
@@ -221,7 +214,9 @@ def build(src, names, log):
     return all(run(["cmake", "--build", os.path.join(src, "build", d)], src, log, 900) == 0 for d in names)
 
 
-def try_mutant(src, m, names, log):
+def try_mutant(src, m, names, log, test=build_and_test):
+    """Plants the mutant, runs test(src, m, names, log) and takes the mutant
+    out again; "stale" when its original text is not there exactly once."""
     target = os.path.join(src, m.path)
     try:
         with open(target, encoding="utf-8", newline="") as f:
@@ -235,7 +230,7 @@ def try_mutant(src, m, names, log):
     try:
         with open(target, "w", encoding="utf-8", newline="") as f:
             f.write(text.replace(m.original, m.replacement))
-        return build_and_test(src, m, names, log)
+        return test(src, m, names, log)
     finally:
         # Written anew, so that the next build compiles the file again.
         with open(target, "w", encoding="utf-8", newline="") as f:
