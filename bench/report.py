@@ -30,7 +30,7 @@ def add(measure, value, reference="", ratio="", target=""):
     rows.append((measure, value, reference, ratio, target))
 
 
-build = ("x86_64 build under wine64 (no 32-bit Wine here)" if arch == "x86_64" else "32-bit build under Wine")
+build = ("x86_64 tier: 64-bit build under wine64" if arch == "x86_64" else "i686 tier: 32-bit deliverables under 32-bit Wine")
 for n in ("24", "0"):
     b, fl, li = median[f"bar{n}"], median[f"floor{n}"], median[f"limit{n}"]
     add(f"start to painted, {n} buttons, bar (median ms)", f"{b:.1f}", f"floor {fl:.1f}", f"{b / fl:.2f}", "<= 1.10")

@@ -11,8 +11,13 @@ runs="${1:-21}"
 out="$build/bench"
 mkdir -p "$out/bin"
 arch="$(wine_arch)"
+if [ "$arch" = i686 ]; then
+  echo "Quenvolet benchmark on the i686 tier: the 32-bit deliverables under 32-bit Wine"
+else
+  echo "Quenvolet benchmark on the x86_64 tier: the same sources built as 64-bit programs, under wine64"
+fi
 bash "$root/scripts/build.sh" >/dev/null
-if [ "$arch" = i686 ]; then wbuild="$build/win32"; else wbuild="$build/wintest"; fi
+wbuild="$(wine_tier_build "$arch")"
 cmake --build "$wbuild" --target Quenvolt QVconfig recorder bench_limit bench_floor bench_driver bench_dialog bench_icons >/dev/null
 for exe in Quenvolt recorder bench_limit bench_floor bench_driver bench_dialog bench_icons; do
   cp "$wbuild/bin/$exe.exe" "$out/bin/"

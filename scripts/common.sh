@@ -29,3 +29,15 @@ wine_env() {
 }
 
 jobs() { nproc 2>/dev/null || echo 2; }
+
+# The build folder that the Wine tier runs (scripts/build.sh links it).
+wine_tier_build() { if [ "$1" = i686 ]; then echo "$build/win32"; else echo "$build/win64"; fi; }
+
+# This Wine looks for its own fonts (Marlett for the caption boxes and
+# scroll arrows, Tahoma for dialogs) only in the prefix's Fonts folder, where
+# wineboot does not put them: without them a close box is drawn as the letter "r".
+wine_add_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  cp -u /usr/share/wine/fonts/*.ttf "$fonts/"
+}

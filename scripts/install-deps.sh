@@ -6,7 +6,14 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ python3 doctest-dev clang-14 libclang-rt-14-dev valgrind
   mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64
-  wine wine32:i386 wine64
+  wine wine32:i386 wine64 fonts-wine
+  # 32-bit Wine loads its own 32-bit X libraries, which --no-install-recommends
+  # skips: without Xinerama and RandR it sees one monitor, without Xrender,
+  # Xcursor, XInput and the rest it draws and reads input otherwise than 64-bit
+  # Wine does.
+  libxinerama1:i386 libxrandr2:i386 libxrender1:i386 libxcursor1:i386
+  libxi6:i386 libxfixes3:i386 libxcomposite1:i386 libxxf86vm1:i386
+  libfreetype6:i386 libfontconfig1:i386
   xvfb xdotool imagemagick x11-utils python3-xlib
 )
 

@@ -14,7 +14,7 @@ arch="$(wine_arch)"
 QV_EXTRA_OVERRIDES=""
 wine_env "$arch"
 loader="$(wine_loader "$arch")"
-if [ "$arch" = i686 ]; then bin="$build/win32/bin"; else bin="$build/wintest/bin"; fi
+bin="$(wine_tier_build "$arch")/bin"
 # The editor is built apart from the bar, which finds an editor beside itself.
 editor="$bin/../editor/bin/QVconfig.exe"
 export WINEPREFIX="${QV_PREFIX:-$HOME/.cache/quenvolet/prefix-$arch}"
@@ -39,6 +39,7 @@ if [ ! -d "$WINEPREFIX/drive_c" ]; then
   echo "Creating a Wine prefix in $WINEPREFIX ..."
   "$loader" wineboot -i >/dev/null 2>&1
 fi
+wine_add_fonts
 
 # The bar keeps its state in the INI file beside the program.
 dest="$WINEPREFIX/drive_c/Quenvolet"

@@ -9,16 +9,19 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 "$root/scripts/build.sh"
 
 run_all() {
-  local status=0
-  local only
-  for dir in native fuzz win32 wintest; do
+  local status=0 dir only tier dirs=(native fuzz win32)
+  tier="$(readlink "$build/wintest")"
+  if [ "$tier" = win32 ]; then
+    echo "=== Wine tier: the 32-bit deliverables under 32-bit Wine"
+  else
+    echo "=== Wine tier: the same sources built as 64-bit programs, under wine64"
+    dirs+=("$tier")
+  fi
+  for dir in "${dirs[@]}"; do
     only=()
-    if [ "$dir" = wintest ] && [ -L "$build/wintest" ]; then
-      continue
-    fi
     # Where Wine cannot run 32-bit programs, the 32-bit build is only
-    # checked for size and release; its Wine cases run in the 64-bit test build.
-    if [ "$dir" = win32 ] && [ ! -L "$build/wintest" ]; then
+    # checked for size and release; its Wine cases run in the 64-bit build.
+    if [ "$dir" = win32 ] && [ "$tier" != win32 ]; then
       only=(-R '^(size|release)[.]')
     fi
     echo "=== tests in $dir"

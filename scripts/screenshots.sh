@@ -13,7 +13,7 @@ fi
 
 arch="$(wine_arch)"
 loader="$(wine_loader "$arch")"
-if [ "$arch" = i686 ]; then bin="$build/win32/bin"; else bin="$build/wintest/bin"; fi
+bin="$(wine_tier_build "$arch")/bin"
 # The editor is built apart from the bar, which finds an editor beside itself.
 editor="$bin/../editor/bin/QVconfig.exe"
 dest="$WINEPREFIX/drive_c/Quenvolet"

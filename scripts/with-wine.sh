@@ -39,6 +39,7 @@ echo "Creating a Wine prefix ($WINEARCH) on display $DISPLAY ..."
 if ! timeout 600 "$(wine_loader "$arch")" wineboot -i >/dev/null 2>&1; then
   echo "The Wine prefix could not be created" >&2; exit 1
 fi
+wine_add_fonts
 # There is no window manager on this display: windows are left unmanaged,
 # or Wine waits two seconds for one on every window it destroys.
 timeout 60 "$(wine_loader "$arch")" reg add 'HKCU\Software\Wine\X11 Driver' \

@@ -107,7 +107,8 @@ def copy_tree(work):
 def test_names(src):
     """The ctest entries of each test folder there is."""
     names = {}
-    wintest_is_win32 = os.path.islink(os.path.join(src, "build", "wintest"))
+    link = os.path.join(src, "build", "wintest")
+    wintest_is_win32 = os.path.islink(link) and os.readlink(link) == "win32"
     for d in TEST_DIRS:
         folder = os.path.join(src, "build", d)
         if not os.path.isdir(folder) or (d == "win32" and wintest_is_win32):
