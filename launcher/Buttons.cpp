@@ -213,7 +213,10 @@ bool WriteButtonSection(int slot)
 
     bool ok = WritePrivateProfileStringA(section, "FileName", b->ProgramPath, file);
     ok &= WritePrivateProfileStringA(section, "DefaultDirectory", b->DefaultDirectory[0] ? b->DefaultDirectory : nullptr, file) != FALSE;
-    ok &= WritePrivateProfileStringA(section, "Parameters", b->Parameters[0] ? b->Parameters : nullptr, file) != FALSE;
+    // A document quoted whole would come back without its quotes, and so in two pieces.
+    char parameters[ParametersSize + 2];
+    ProfileText(b->Parameters, parameters, sizeof parameters);
+    ok &= WritePrivateProfileStringA(section, "Parameters", b->Parameters[0] ? parameters : nullptr, file) != FALSE;
     bool ownIcon = b->IconFile[0] == '\0' || SameTextNoCase(b->IconFile, b->ProgramPath);
     ok &= WritePrivateProfileStringA(section, "IconFile", ownIcon ? nullptr : b->IconFile, file) != FALSE;
     // Room for any index, so that the icon choice is never cut.

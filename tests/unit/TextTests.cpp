@@ -68,6 +68,20 @@ TEST_CASE("SectionValue gives what the profile gives for one key of a section bl
         CHECK(SectionValue(block, r.key, out.data(), out.size()) == r.found);
         CHECK(std::string(out.data()) == r.value);
     }
+    // What the bar writes reads back as it was, quotes and all; blanks around it do not.
+    struct Written { const char *value, *read; size_t size; bool fits; } written[] = {
+        {"\"C:\\a b.txt\"", "\"C:\\a b.txt\"", 140, true}, {" 'x' ", " 'x' ", 140, true},
+        {"\"a b\" -p", "\"a b\" -p", 140, true}, {"\"", "\"", 140, true}, {" ", "", 140, true},
+        {"\"ab\"", "ab", 6, false},
+    };
+    for (const Written& w : written) {
+        CAPTURE(w.value);
+        std::vector<char> text(w.size), out(260);
+        CHECK(ProfileText(w.value, text.data(), text.size()) == w.fits);
+        const std::string line = "K=" + std::string(text.data()) + '\0';
+        CHECK(SectionValue(line.c_str(), "K", out.data(), out.size()));
+        CHECK(std::string(out.data()) == w.read);
+    }
 }
 
 }

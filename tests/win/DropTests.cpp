@@ -64,12 +64,12 @@ TEST_SUITE("drop")
 
     TEST_CASE_FIXTURE(BarFixture, "files and shortcuts dropped onto the bar become buttons, saved by the next save")
     {
-        const std::string recorder = RecorderPath(), doc = dir.file("letter.qvdoc"), icon = dir.file("blue.ico");
+        const std::string recorder = RecorderPath(), doc = dir.file("shopping list.qvdoc"), icon = dir.file("blue.ico");
         RegisterOpener(".qvdoc", recorder);
         WriteFile(doc, "text");
         CopyFileA(IconOf(1).c_str(), icon.c_str(), FALSE);
         SetEnvironmentVariableA("QVDROP", dir.path().c_str());
-        SetEnvironmentVariableA("QVLETTER", "letter");
+        SetEnvironmentVariableA("QVLETTER", "shopping list");
         MakeShortcut(dir.file("program.lnk"), recorder, "-a \"b c\"", dir.path().c_str(), icon.c_str());
         // The shell-link object makes a target without a drive absolute, so the name stands inside it.
         MakeShortcut(dir.file("names.LNK"), dir.file("%QVLETTER%.qvdoc"), "-x", "%QVDROP%%QVNOWHERE%",
@@ -80,10 +80,10 @@ TEST_SUITE("drop")
         CHECK(boxes.seen.empty());
         REQUIRE(ButtonCount == 5);
         struct Row { std::string parameters, directory, iconFile; bool document; } rows[] = {
-            {doc, "", "progman.exe", true},  // the recorder has no icon of its own
+            {"\"" + doc + "\"", "", "progman.exe", true},  // the recorder has no icon of its own
             {"", "", "progman.exe", false},
             {"-a \"b c\"", dir.path(), icon, false},  // what the shortcut says
-            {doc + " -x", dir.path(), icon, true},
+            {"\"" + doc + "\" -x", dir.path(), icon, true},
         };
         for (int s = 1; s < ButtonCount; ++s) {
             CAPTURE(s);
@@ -94,8 +94,16 @@ TEST_SUITE("drop")
             CHECK(SamePath(slot(s)->IconFile, r.iconFile));
             CHECK(slot(s)->Document == r.document);
         }
+        // The document reaches its program as one argument, and names the button whole.
+        const std::string record = RecordInto(*this, "document.rec");
+        SendMessageA(slot(1)->ButtonWindow, BM_CLICK, 0, 0);
+        CHECK(WaitForRecord(record)["cmdline"] == recorder + " \"" + doc + "\"");
+        char name[300] = "";
+        GetWindowTextA(slot(1)->ButtonWindow, name, sizeof name);
+        CHECK(std::string(name) == "recorder.exe - shopping list.qvdoc");
         SendMessageA(bar(), WM_SYSCOMMAND, IDM_SAVESETTINGS, 0);
-        CHECK(Profile(ini, "Button5", "Parameters") == doc + " -x");
+        CHECK(Profile(ini, "Button2", "Parameters") == "\"" + doc + "\"");
+        CHECK(Profile(ini, "Button5", "Parameters") == "\"" + doc + "\" -x");
     }
 
     TEST_CASE_FIXTURE(BarFixture, "a file that gives no button is told; the files before it stay, those after are left")
