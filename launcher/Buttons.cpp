@@ -42,12 +42,13 @@ static void EmptySlot(int slot)
     }
 }
 
-// A button that cannot be added: why, then the file's name, cut to 255 characters.
+// A button that cannot be added: why, then the file's name, within 255
+// characters; a name too long for that keeps its end, which names the file.
 static void ReportCannotAdd(const char* why, const char* name)
 {
     char text[256];
     TextCopy(text, sizeof text, why);
-    TextAppend(text, sizeof text, name);
+    TextAppendTail(text, sizeof text, name);
     BarMessage(text, "Cannot add icon", MB_OK | MB_ICONWARNING);
 }
 

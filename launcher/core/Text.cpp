@@ -41,6 +41,20 @@ static char LowerAscii(char c)
     return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
 }
 
+size_t TextAppendTail(char* dst, size_t size, const char* src)
+{
+    const size_t used = TextLength(dst);
+    const size_t length = TextLength(src);
+    if (size == 0 || used + length < size)
+        return TextAppend(dst, size, src);
+    const size_t ellipsis = 3;
+    if (used + ellipsis >= size)
+        return used;
+    const size_t room = size - 1 - used - ellipsis;
+    TextAppend(dst, size, "...");
+    return TextAppend(dst, size, src + (length - room));
+}
+
 bool NeedsQuotes(const char* item)
 {
     if (item[0] == '"')

@@ -29,6 +29,11 @@ bool NeedsQuotes(const char* item);
 // so, cutting where the buffer ends. Returns the new length of dst.
 size_t AppendItem(char* dst, size_t size, const char* item);
 
+// Appends src to the text in dst (size bytes) when it fits whole; else
+// "..." and as much of the end of src as fits, where a path names its file.
+// Returns the new length of dst.
+size_t TextAppendTail(char* dst, size_t size, const char* src);
+
 // True when a and b are equal byte for byte.
 bool SameText(const char* a, const char* b);
 

@@ -25,6 +25,21 @@ TEST_CASE("ApplyDisplayName keeps the program's extension and stays within its b
     CHECK(std::string(program) == "C:\\p\\Notepad.EXE");
 }
 
+TEST_CASE("TextAppendTail appends whole, else three dots and the end, within the buffer")
+{
+    const auto tail = [](const char* before, const char* src, size_t size) {
+        std::vector<char> text(size);
+        TextCopy(text.data(), size, before);
+        const size_t length = TextAppendTail(text.data(), size, src);
+        CHECK(length == std::string(text.data()).size());
+        return std::string(text.data());
+    };
+    CHECK(tail("ab:", "C:\\x.txt", 12) == "ab:C:\\x.txt");
+    CHECK(tail("ab:", "C:\\xy.txt", 12) == "ab:...y.txt");
+    CHECK(tail("abcdefgh", "C:\\xy.txt", 12) == "abcdefgh...");
+    CHECK(tail("abcdefghi", "C:\\xy.txt", 12) == "abcdefghi");
+}
+
 TEST_CASE("IsExplorerPath looks at the last twelve characters in any case")
 {
     CHECK(IsExplorerPath("C:\\WINDOWS\\EXPLORER.EXE"));

@@ -110,12 +110,14 @@ TEST_SUITE("drop")
     {
         const std::string recorder = RecorderPath(), garbage = dir.file("garbage.lnk");
         const std::string longDocument = dir.file(std::string(150, 'n') + ".qvdoc");
+        const std::string tooLong = dir.file(std::string(300, 'n') + ".qvdoc"), why = "The document name is too long for a button:\n";
         RegisterOpener(".qvdoc", recorder);
         WriteFile(garbage, std::string(300, 'Z'));
         WriteFile(longDocument, "x");
         struct Row { int buttons; std::string dropped, box; } rows[] = {
             {5, garbage, "Cannot add icon|Don't know how to handle shortcut:\n" + garbage},
-            {5, longDocument, "Cannot add icon|The document name is too long for a button:\n" + longDocument},
+            {5, longDocument, "Cannot add icon|" + why + longDocument},
+            {5, tooLong, "Cannot add icon|" + why + "..." + tooLong.substr(tooLong.size() - (255 - why.size() - 3))},
             {23, recorder, "Sorry|No more free buttons"},
             {5, recorder, "Sorry|Maximum window size reached"},
         };
