@@ -113,6 +113,17 @@ bool DeferDrop(HDROP drop)
     return true;
 }
 
+void FreeDeferredDrops()
+{
+    for (int i = 0; i < DeferredCount; ++i)
+        DragFinish(DeferredDrops[i]);
+    DeferredCount = 0;
+    // Drops posted again after a box, but not handled yet, would go with the window.
+    MSG message;
+    while (PeekMessageA(&message, BarState.BarWindow, WM_DROPFILES, WM_DROPFILES, PM_REMOVE))
+        DragFinish((HDROP)message.wParam);
+}
+
 void ResumeDeferredDrops()
 {
     if (BarState.OpenBoxes != 0)

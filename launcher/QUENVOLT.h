@@ -174,6 +174,8 @@ HRESULT ResolveShortcut(HWND owner, const char* shortcutPath, ShortcutData* data
 bool DeferDrop(HDROP drop);
 // Posts the kept drops to the bar again once no box of it is open.
 void ResumeDeferredDrops();
+// Frees the drops still kept or posted when the bar goes, which nobody will handle.
+void FreeDeferredDrops();
 
 // The editor hand-over (Handover.cpp).
 void StartEditor(int slot);

@@ -8,7 +8,7 @@
 using namespace qv;
 
 // Hands the names over as the shell does, at (x, y) of the bar's client area (the caption by default).
-static void Drop(const Texts& names, int x = 5, int y = -3)
+static HGLOBAL Drop(const Texts& names, int x = 5, int y = -3)
 {
     std::string files;
     for (const std::string& n : names)
@@ -20,6 +20,7 @@ static void Drop(const Texts& names, int x = 5, int y = -3)
     std::memcpy(header + 1, files.data(), files.size());
     GlobalUnlock(block);
     SendMessageA(BarState.BarWindow, WM_DROPFILES, (WPARAM)block, 0);
+    return block;
 }
 
 // Writes a shortcut file with the shell-link object.
@@ -60,6 +61,12 @@ TEST_SUITE("drop")
         CHECK(boxes.seen == "Cannot run program|Name(s) of file(s) dropped too long for command line\n");
         CHECK(countWhileBoxOpen == 2);
         CHECK(PumpUntil([] { return ButtonCount == 3; }));
+        // A drop held behind a box is freed when the bar goes before the box.
+        HGLOBAL held = nullptr;
+        boxes.onNextBox = [&] { held = Drop({recorder}), PostMessageA(bar(), WM_CLOSE, 0, 0); };
+        Drop({dir.file(std::string(138 - recorder.size(), 'x'))}, 3, 3);
+        CHECK_FALSE(IsWindow(bar()));
+        CHECK(GlobalSize(held) == 0);
     }
 
     TEST_CASE_FIXTURE(BarFixture, "files and shortcuts dropped onto the bar become buttons, saved by the next save")
