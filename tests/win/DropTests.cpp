@@ -101,13 +101,10 @@ TEST_SUITE("drop")
             CHECK(SamePath(slot(s)->IconFile, r.iconFile));
             CHECK(slot(s)->Document == r.document);
         }
-        // The document reaches its program as one argument, and names the button whole.
+        // The document reaches its program as one argument, and so after the file too.
         const std::string record = RecordInto(*this, "document.rec");
         SendMessageA(slot(1)->ButtonWindow, BM_CLICK, 0, 0);
         CHECK(WaitForRecord(record)["cmdline"] == recorder + " \"" + doc + "\"");
-        char name[300] = "";
-        GetWindowTextA(slot(1)->ButtonWindow, name, sizeof name);
-        CHECK(std::string(name) == "recorder.exe - shopping list.qvdoc");
         SendMessageA(bar(), WM_SYSCOMMAND, IDM_SAVESETTINGS, 0);
         CHECK(Profile(ini, "Button2", "Parameters") == "\"" + doc + "\"");
         CHECK(Profile(ini, "Button5", "Parameters") == "\"" + doc + "\" -x");
