@@ -43,9 +43,11 @@ static char LowerAscii(char c)
 
 size_t TextAppendTail(char* dst, size_t size, const char* src)
 {
+    if (size == 0)
+        return 0;
     const size_t used = TextLength(dst);
     const size_t length = TextLength(src);
-    if (size == 0 || used + length < size)
+    if (used + length < size)
         return TextAppend(dst, size, src);
     const size_t ellipsis = 3;
     if (used + ellipsis >= size)
