@@ -1,6 +1,6 @@
 // A document put in front of the configured parameters in a field of the
-// size told: never past it, always terminated, the document whole or the
-// field unchanged.
+// size told: never past it, always terminated, the document whole (in
+// quotes when it holds a blank) or the field unchanged.
 #include "FuzzInput.h"
 
 #include "core/ButtonValues.h"
@@ -12,7 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::ExactText document(input.text());
     fuzz::ExactBuffer params(fieldSize, input.text());
     const std::string before = params.text();
-    const std::string doc(document);
+    // The document as the field holds it: one argument even with blanks in it.
+    std::string doc(document);
+    if (!doc.empty() && doc[0] != '"' && doc.find_first_of(" \t") != std::string::npos)
+        doc = '"' + doc + '"';
 
     const bool combined = CombineDocumentParameters(document, params.get(), fieldSize);
     FUZZ_CHECK(params.terminated());

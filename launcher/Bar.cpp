@@ -238,7 +238,7 @@ bool SaveWindowSettings(HWND bar)
 
 // A bar kept where the user may not write (Program Files, a read-only file)
 // would otherwise lose its settings without a word.
-static void ReportSaveFailure()
+void ReportSaveFailure()
 {
     char text[PathSize + 128];
     TextCopy(text, sizeof text, "The settings could not be saved to\n");

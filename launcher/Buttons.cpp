@@ -42,12 +42,13 @@ static void EmptySlot(int slot)
     }
 }
 
-// A button that cannot be added: why, then the file's name, cut to 255 characters.
+// A button that cannot be added: why, then the file's name, within 255
+// characters; a name too long for that keeps its end, which names the file.
 static void ReportCannotAdd(const char* why, const char* name)
 {
     char text[256];
     TextCopy(text, sizeof text, why);
-    TextAppend(text, sizeof text, name);
+    TextAppendTail(text, sizeof text, name);
     BarMessage(text, "Cannot add icon", MB_OK | MB_ICONWARNING);
 }
 
@@ -213,7 +214,10 @@ bool WriteButtonSection(int slot)
 
     bool ok = WritePrivateProfileStringA(section, "FileName", b->ProgramPath, file);
     ok &= WritePrivateProfileStringA(section, "DefaultDirectory", b->DefaultDirectory[0] ? b->DefaultDirectory : nullptr, file) != FALSE;
-    ok &= WritePrivateProfileStringA(section, "Parameters", b->Parameters[0] ? b->Parameters : nullptr, file) != FALSE;
+    // A document quoted whole would come back without its quotes, and so in two pieces.
+    char parameters[ParametersSize + 2];
+    ProfileText(b->Parameters, parameters, sizeof parameters);
+    ok &= WritePrivateProfileStringA(section, "Parameters", b->Parameters[0] ? parameters : nullptr, file) != FALSE;
     bool ownIcon = b->IconFile[0] == '\0' || SameTextNoCase(b->IconFile, b->ProgramPath);
     ok &= WritePrivateProfileStringA(section, "IconFile", ownIcon ? nullptr : b->IconFile, file) != FALSE;
     // Room for any index, so that the icon choice is never cut.

@@ -113,6 +113,17 @@ bool DeferDrop(HDROP drop)
     return true;
 }
 
+void FreeDeferredDrops()
+{
+    for (int i = 0; i < DeferredCount; ++i)
+        DragFinish(DeferredDrops[i]);
+    DeferredCount = 0;
+    // Drops posted again after a box, but not handled yet, would go with the window.
+    MSG message;
+    while (PeekMessageA(&message, BarState.BarWindow, WM_DROPFILES, WM_DROPFILES, PM_REMOVE))
+        DragFinish((HDROP)message.wParam);
+}
+
 void ResumeDeferredDrops()
 {
     if (BarState.OpenBoxes != 0)
@@ -267,13 +278,25 @@ HRESULT ResolveShortcut(HWND owner, const char* shortcutPath, ShortcutData* data
     return result;
 }
 
+// A name longer than a path can be here is told as too long, whole as far
+// as the box goes: the cut path would name another file, or none.
+static void ReportLongName(HDROP drop, UINT k, const char* cut)
+{
+    const UINT length = DragQueryFileA(drop, k, nullptr, 0);
+    char* whole = (char*)LocalAlloc(LMEM_FIXED, (SIZE_T)length + 1);
+    if (whole != nullptr)
+        DragQueryFileA(drop, k, whole, length + 1);
+    ReportLongDocument(whole != nullptr ? whole : cut);
+    LocalFree(whole);
+}
+
 void AddDroppedFiles(HDROP drop, UINT n)
 {
     char path[PathSize];
     char program[PathSize];
     for (UINT k = 0; k < n; ++k) {
         if (!FetchDroppedName(drop, k, path)) {
-            ReportAddFailure(path, SE_ERR_FNF);
+            ReportLongName(drop, k, path);
             return;
         }
         if (IsShortcutName(path)) {

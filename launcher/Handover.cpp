@@ -8,8 +8,11 @@ void StartEditor(int slot)
         BarMessage("Could not locate \"QVconfig.exe\"", "Configure Quenvolet problem", MB_ICONERROR);
         return;
     }
-    if (BarState.UnsavedChanges)
-        FlushButtons();
+    // The editor would show the file without the latest drops and deletes, and the bar would end with them.
+    if (BarState.UnsavedChanges && !FlushButtons()) {
+        ReportSaveFailure();
+        return;
+    }
 
     char launcher[PathSize];
     DWORD n = GetModuleFileNameA(nullptr, launcher, sizeof launcher);

@@ -109,6 +109,8 @@ bool SaveWindowSettings(HWND bar);
 // Saves the window settings and, when changed, the buttons; a failed write
 // is told to the user when reportFailure is set, once per save.
 void SaveSettings(bool reportFailure = false);
+// Tells the user, naming the file, that settings could not be written to it.
+void ReportSaveFailure();
 // Shows every message box of the bar: owned by the bar window (none before it
 // exists), brought to the foreground, with the icon and buttons of flags.
 int BarMessage(const char* text, const char* caption, UINT flags);
@@ -172,6 +174,8 @@ HRESULT ResolveShortcut(HWND owner, const char* shortcutPath, ShortcutData* data
 bool DeferDrop(HDROP drop);
 // Posts the kept drops to the bar again once no box of it is open.
 void ResumeDeferredDrops();
+// Frees the drops still kept or posted when the bar goes, which nobody will handle.
+void FreeDeferredDrops();
 
 // The editor hand-over (Handover.cpp).
 void StartEditor(int slot);

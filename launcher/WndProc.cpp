@@ -331,6 +331,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             ShowHelp(HELP_CONTENTS, true);  // a hint only: no box when there is no help
         return 0;
     case WM_DESTROY:
+        FreeDeferredDrops();
         DestroyWindow(ToolTipWindow);
         ToolTipWindow = nullptr;
         PostQuitMessage(0);

@@ -7,7 +7,8 @@ bool CombineDocumentParameters(const char* document, char* params, size_t params
     if (paramsSize == 0)
         return false;
     const size_t most = paramsSize - 1;  // 137 for the button's field
-    const size_t documentLength = TextLength(document);
+    // A document with a blank goes in quotes, which count, so that it stays one argument.
+    const size_t documentLength = TextLength(document) + (NeedsQuotes(document) ? 2 : 0);
     if (documentLength > most)
         return false;
 
@@ -16,7 +17,8 @@ bool CombineDocumentParameters(const char* document, char* params, size_t params
     char buffer[ParametersSize];
     if (paramsSize > sizeof buffer)
         return false;
-    TextCopy(buffer, paramsSize, document);
+    buffer[0] = '\0';
+    AppendItem(buffer, paramsSize, document);
     if (keyPresent && documentLength < most) {
         // room left for the blank and what fits of the parameters
         const size_t room = most - documentLength - 1;
@@ -51,17 +53,6 @@ const char* WordForShowCommand(int showCommand)
     }
 }
 
-// A program part with a blank is quoted, unless the caller quoted it already.
-static bool NeedsQuotes(const char* program)
-{
-    if (program[0] == '"')
-        return false;
-    for (const char* p = program; *p != '\0'; ++p)
-        if (*p == ' ' || *p == '\t')
-            return true;
-    return false;
-}
-
 size_t CommandLineLength(const char* program, const char* params, const char* extra)
 {
     size_t n = TextLength(program) + (NeedsQuotes(program) ? 2 : 0);
@@ -82,13 +73,7 @@ bool BuildCommandLine(const char* program, const char* params, const char* extra
     out[0] = '\0';
     if (CommandLineLength(program, params, extra) + 1 > size)
         return false;
-    if (NeedsQuotes(program)) {
-        TextCopy(out, size, "\"");
-        TextAppend(out, size, program);
-        TextAppend(out, size, "\"");
-    } else {
-        TextCopy(out, size, program);
-    }
+    AppendItem(out, size, program);
     if (params != nullptr && params[0] != '\0') {
         TextAppend(out, size, " ");
         TextAppend(out, size, params);

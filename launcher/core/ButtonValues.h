@@ -22,8 +22,9 @@ enum : int {
 // For a document D (not itself the program found for it), the parameters
 // field becomes D alone when the file had no Parameters key (the field then
 // begins with the one-blank default), or D, a blank and the configured
-// parameters cut so that the whole holds at most 137 characters. Returns
-// false, leaving params unchanged, when D itself has more than 137
+// parameters as they stand, cut so that the whole holds at most 137
+// characters. D goes in double quotes when it holds a blank. Returns false,
+// leaving params unchanged, when D (with its quotes) has more than 137
 // characters and so cannot be held at all.
 bool CombineDocumentParameters(const char* document, char* params, size_t paramsSize);
 

@@ -85,14 +85,14 @@ bool DocumentWithArguments(const char* document, const char* arguments, char* ou
 {
     if (size == 0)
         return false;
-    size_t length = TextLength(document);
+    // A document with a blank goes in quotes, which count, so that it stays one argument.
+    size_t length = TextLength(document) + (NeedsQuotes(document) ? 2 : 0);
     if (arguments[0] != '\0')
         length += 1 + TextLength(arguments);
-    if (length >= size) {
-        out[0] = '\0';
+    out[0] = '\0';
+    if (length >= size)
         return false;
-    }
-    TextCopy(out, size, document);
+    AppendItem(out, size, document);
     if (arguments[0] != '\0') {
         TextAppend(out, size, " ");
         TextAppend(out, size, arguments);

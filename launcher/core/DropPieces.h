@@ -58,7 +58,8 @@ const char* RelativeItem(const char* path, const char* directory, LeadBytePredic
 bool IsShortcutName(const char* path);
 
 // The parameters of a button for a document: the document alone, or the
-// document, a blank and arguments. Returns false, leaving out empty, when
+// document, a blank and arguments; the document in double quotes when it
+// holds a blank, the quotes counted. Returns false, leaving out empty, when
 // that does not fit in out (size bytes): a cut document or cut arguments
 // would open something else.
 bool DocumentWithArguments(const char* document, const char* arguments, char* out, size_t size);

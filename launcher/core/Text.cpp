@@ -41,6 +41,43 @@ static char LowerAscii(char c)
     return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
 }
 
+size_t TextAppendTail(char* dst, size_t size, const char* src)
+{
+    if (size == 0)
+        return 0;
+    const size_t used = TextLength(dst);
+    const size_t length = TextLength(src);
+    if (used + length < size)
+        return TextAppend(dst, size, src);
+    const size_t ellipsis = 3;
+    if (used + ellipsis >= size)
+        return used;
+    const size_t room = size - 1 - used - ellipsis;
+    TextAppend(dst, size, "...");
+    return TextAppend(dst, size, src + (length - room));
+}
+
+bool NeedsQuotes(const char* item)
+{
+    if (item[0] == '"')
+        return false;
+    for (const char* p = item; *p != '\0'; ++p)
+        if (*p == ' ' || *p == '\t')
+            return true;
+    return false;
+}
+
+size_t AppendItem(char* dst, size_t size, const char* item)
+{
+    const bool quoted = NeedsQuotes(item);
+    if (quoted)
+        TextAppend(dst, size, "\"");
+    size_t length = TextAppend(dst, size, item);
+    if (quoted)
+        length = TextAppend(dst, size, "\"");
+    return length;
+}
+
 bool SameText(const char* a, const char* b)
 {
     for (;; ++a, ++b) {
@@ -243,4 +280,25 @@ bool SectionValue(const char* block, const char* key, char* out, size_t size)
         return true;
     }
     return false;
+}
+
+bool ProfileText(const char* value, char* out, size_t size)
+{
+    if (size == 0)
+        return false;
+    const char* first = value;
+    while (IsBlank(*first))
+        ++first;
+    size_t length = TextLength(first);
+    while (length > 0 && IsBlank(first[length - 1]))
+        --length;
+    const bool enclosed = length >= 2 && (first[0] == '"' || first[0] == '\'') && first[length - 1] == first[0];
+    if (!enclosed || TextLength(value) + 2 >= size) {
+        TextCopy(out, size, value);
+        return !enclosed;
+    }
+    TextCopy(out, size, "\"");
+    TextAppend(out, size, value);
+    TextAppend(out, size, "\"");
+    return true;
 }

@@ -21,6 +21,19 @@ size_t TextCopyN(char* dst, size_t size, const char* src, size_t count);
 // ends. Returns the new length of dst.
 size_t TextAppend(char* dst, size_t size, const char* src);
 
+// True when an item of a command line holds a blank or a tab and so must go
+// in double quotes to stay one argument; an item quoted already is not.
+bool NeedsQuotes(const char* item);
+
+// Appends item to dst (size bytes), in double quotes when NeedsQuotes says
+// so, cutting where the buffer ends. Returns the new length of dst.
+size_t AppendItem(char* dst, size_t size, const char* item);
+
+// Appends src to the text in dst (size bytes) when it fits whole; else
+// "..." and as much of the end of src as fits, where a path names its file.
+// Returns the new length of dst.
+size_t TextAppendTail(char* dst, size_t size, const char* src);
+
 // True when a and b are equal byte for byte.
 bool SameText(const char* a, const char* b);
 
@@ -83,5 +96,12 @@ bool ReplaceExtensionWithIni(char* path, size_t size);
 // cut to size - 1. The first of duplicated keys counts. Returns false, leaving
 // out unchanged, when the key is not there.
 bool SectionValue(const char* block, const char* key, char* out, size_t size);
+
+// The text to write for value so that SectionValue and the profile
+// functions read back value itself: they take off one pair of enclosing
+// quotes, so a value that is quoted whole (blanks aside) is written in one
+// pair more. Returns false, with value copied as far as it fits, when out
+// (size bytes) has no room for the pair.
+bool ProfileText(const char* value, char* out, size_t size);
 
 #endif

@@ -7,7 +7,7 @@
 
 TEST_SUITE("ButtonValues") {
 
-TEST_CASE("CombineDocumentParameters puts the document first and keeps to 137 characters")
+TEST_CASE("CombineDocumentParameters puts the document first, quoted when it holds a blank, within 137 characters")
 {
     const auto combine = [](const std::string& document, const char* params) {
         std::vector<char> out(ParametersSize);
@@ -19,6 +19,10 @@ TEST_CASE("CombineDocumentParameters puts the document first and keeps to 137 ch
     CHECK(combine("C:\\a.txt", "-p 1") == "C:\\a.txt -p 1");
     CHECK(combine(d130, "ABCDEFGHIJ") == d130 + " ABCDEF");
     CHECK(combine(d130 + "12345678", "XY") == "refusedXY");
+    CHECK(combine("C:\\x\\shopping list.txt", " ") == "\"C:\\x\\shopping list.txt\"");
+    CHECK(combine("C:\\x\\a b.txt", "\"q r\" -p") == "\"C:\\x\\a b.txt\" \"q r\" -p");  // as the file holds it
+    const std::string b135 = "C:\\a " + std::string(130, 'b');
+    CHECK(combine(b135, "XY") == "\"" + b135 + "\"");  // the quotes fill the room
 }
 
 TEST_CASE("the Window words read and written")

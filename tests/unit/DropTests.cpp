@@ -74,7 +74,7 @@ TEST_CASE("IsShortcutName: .lnk or .pif in any case, from the last dot")
     CHECK_FALSE(IsShortcutName("C:\\x.lnk\\a"));
 }
 
-TEST_CASE("DocumentWithArguments: the document first, refused rather than cut")
+TEST_CASE("DocumentWithArguments: the document first, quoted when it holds a blank, refused rather than cut")
 {
     const auto parameters = [](const std::string& document, const char* arguments) {
         std::vector<char> out(DropArgumentsSize, 'o');
@@ -84,6 +84,8 @@ TEST_CASE("DocumentWithArguments: the document first, refused rather than cut")
     CHECK(parameters(std::string(137, 'd'), "") == std::string(137, 'd'));
     CHECK(parameters(std::string(138, 'd'), "") == "refused");
     CHECK(parameters(std::string(136, 'd'), "x") == "refused");
+    CHECK(parameters("C:\\x\\shopping list.txt", "-x") == "\"C:\\x\\shopping list.txt\" -x");
+    CHECK(parameters("a " + std::string(134, 'd'), "") == "refused");  // 138 with its quotes
 }
 
 TEST_CASE("ExpandVariables: pairs replaced left to right, refused rather than cut or endless")

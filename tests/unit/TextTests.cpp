@@ -68,6 +68,15 @@ TEST_CASE("SectionValue gives what the profile gives for one key of a section bl
         CHECK(SectionValue(block, r.key, out.data(), out.size()) == r.found);
         CHECK(std::string(out.data()) == r.value);
     }
+    // What the bar writes reads back as it was, quotes and all.
+    for (const char* value : {"\"C:\\a b.txt\"", " 'x' ", "\"a b\" -p", "\""}) {
+        char text[140], line[150] = "K=", out[260];
+        CHECK(ProfileText(value, text, sizeof text));
+        TextAppend(line, sizeof line, text);  // the zeros after it end the block
+        CHECK((SectionValue(line, "K", out, sizeof out) && std::string(out) == value));
+    }
+    char small[6];
+    CHECK_FALSE(ProfileText("\"ab\"", small, sizeof small));
 }
 
 }

@@ -8,7 +8,7 @@ TEST_SUITE("config")
     TEST_CASE_FIXTURE(BarFixture, "buttons load past gaps, stay as they were unchanged, and are saved without gaps")
     {
         RegisterOpener(".qvdoc", RecorderPath());
-        const std::string doc = dir.file("letter.qvdoc"), sub = dir.file("sub"), title(70, 't');
+        const std::string doc = dir.file("shopping list.qvdoc"), sub = dir.file("sub"), title(70, 't');
         WriteFile(doc, "text");
         CreateDirectoryA(sub.c_str(), nullptr);
         REQUIRE(CopyFileA(RecorderPath().c_str(), dir.file("sub\\tool.exe").c_str(), FALSE));
@@ -31,7 +31,7 @@ TEST_SUITE("config")
         char caption[100];
         GetWindowTextA(bar(), caption, sizeof caption);
         CHECK(caption == title.substr(0, 63));
-        CHECK(std::string(slot(3)->Parameters) == doc);  // no Parameters key: the document alone
+        CHECK(std::string(slot(3)->Parameters) == "\"" + doc + "\"");  // no Parameters key: the document alone, one argument
 
         const std::string before = ReadFile(ini);
         SaveSettings();

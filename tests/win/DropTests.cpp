@@ -8,7 +8,7 @@
 using namespace qv;
 
 // Hands the names over as the shell does, at (x, y) of the bar's client area (the caption by default).
-static void Drop(const Texts& names, int x = 5, int y = -3)
+static HGLOBAL Drop(const Texts& names, int x = 5, int y = -3)
 {
     std::string files;
     for (const std::string& n : names)
@@ -20,6 +20,7 @@ static void Drop(const Texts& names, int x = 5, int y = -3)
     std::memcpy(header + 1, files.data(), files.size());
     GlobalUnlock(block);
     SendMessageA(BarState.BarWindow, WM_DROPFILES, (WPARAM)block, 0);
+    return block;
 }
 
 // Writes a shortcut file with the shell-link object.
@@ -60,16 +61,22 @@ TEST_SUITE("drop")
         CHECK(boxes.seen == "Cannot run program|Name(s) of file(s) dropped too long for command line\n");
         CHECK(countWhileBoxOpen == 2);
         CHECK(PumpUntil([] { return ButtonCount == 3; }));
+        // A drop held behind a box is freed when the bar goes before the box.
+        HGLOBAL held = nullptr;
+        boxes.onNextBox = [&] { held = Drop({recorder}), PostMessageA(bar(), WM_CLOSE, 0, 0); };
+        Drop({dir.file(std::string(138 - recorder.size(), 'x'))}, 3, 3);
+        CHECK_FALSE(IsWindow(bar()));
+        CHECK(GlobalSize(held) == 0);
     }
 
     TEST_CASE_FIXTURE(BarFixture, "files and shortcuts dropped onto the bar become buttons, saved by the next save")
     {
-        const std::string recorder = RecorderPath(), doc = dir.file("letter.qvdoc"), icon = dir.file("blue.ico");
+        const std::string recorder = RecorderPath(), doc = dir.file("shopping list.qvdoc"), icon = dir.file("blue.ico");
         RegisterOpener(".qvdoc", recorder);
         WriteFile(doc, "text");
         CopyFileA(IconOf(1).c_str(), icon.c_str(), FALSE);
         SetEnvironmentVariableA("QVDROP", dir.path().c_str());
-        SetEnvironmentVariableA("QVLETTER", "letter");
+        SetEnvironmentVariableA("QVLETTER", "shopping list");
         MakeShortcut(dir.file("program.lnk"), recorder, "-a \"b c\"", dir.path().c_str(), icon.c_str());
         // The shell-link object makes a target without a drive absolute, so the name stands inside it.
         MakeShortcut(dir.file("names.LNK"), dir.file("%QVLETTER%.qvdoc"), "-x", "%QVDROP%%QVNOWHERE%",
@@ -80,10 +87,10 @@ TEST_SUITE("drop")
         CHECK(boxes.seen.empty());
         REQUIRE(ButtonCount == 5);
         struct Row { std::string parameters, directory, iconFile; bool document; } rows[] = {
-            {doc, "", "progman.exe", true},  // the recorder has no icon of its own
+            {"\"" + doc + "\"", "", "progman.exe", true},  // the recorder has no icon of its own
             {"", "", "progman.exe", false},
             {"-a \"b c\"", dir.path(), icon, false},  // what the shortcut says
-            {doc + " -x", dir.path(), icon, true},
+            {"\"" + doc + "\" -x", dir.path(), icon, true},
         };
         for (int s = 1; s < ButtonCount; ++s) {
             CAPTURE(s);
@@ -94,20 +101,27 @@ TEST_SUITE("drop")
             CHECK(SamePath(slot(s)->IconFile, r.iconFile));
             CHECK(slot(s)->Document == r.document);
         }
+        // The document reaches its program as one argument, and so after the file too.
+        const std::string record = RecordInto(*this, "document.rec");
+        SendMessageA(slot(1)->ButtonWindow, BM_CLICK, 0, 0);
+        CHECK(WaitForRecord(record)["cmdline"] == recorder + " \"" + doc + "\"");
         SendMessageA(bar(), WM_SYSCOMMAND, IDM_SAVESETTINGS, 0);
-        CHECK(Profile(ini, "Button5", "Parameters") == doc + " -x");
+        CHECK(Profile(ini, "Button2", "Parameters") == "\"" + doc + "\"");
+        CHECK(Profile(ini, "Button5", "Parameters") == "\"" + doc + "\" -x");
     }
 
     TEST_CASE_FIXTURE(BarFixture, "a file that gives no button is told; the files before it stay, those after are left")
     {
         const std::string recorder = RecorderPath(), garbage = dir.file("garbage.lnk");
         const std::string longDocument = dir.file(std::string(150, 'n') + ".qvdoc");
+        const std::string tooLong = dir.file(std::string(300, 'n') + ".qvdoc"), why = "The document name is too long for a button:\n";
         RegisterOpener(".qvdoc", recorder);
         WriteFile(garbage, std::string(300, 'Z'));
         WriteFile(longDocument, "x");
         struct Row { int buttons; std::string dropped, box; } rows[] = {
             {5, garbage, "Cannot add icon|Don't know how to handle shortcut:\n" + garbage},
-            {5, longDocument, "Cannot add icon|The document name is too long for a button:\n" + longDocument},
+            {5, longDocument, "Cannot add icon|" + why + longDocument},
+            {5, tooLong, "Cannot add icon|" + why + "..." + tooLong.substr(tooLong.size() - (255 - why.size() - 3))},
             {23, recorder, "Sorry|No more free buttons"},
             {5, recorder, "Sorry|Maximum window size reached"},
         };

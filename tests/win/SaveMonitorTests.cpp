@@ -7,8 +7,10 @@ TEST_SUITE("desk")
 {
     TEST_CASE_FIXTURE(BarFixture, "a file that cannot be written is named in one warning, and saved by the next save")
     {
+        const BesideProgram editor("QVconfig.exe", true, RecorderPath());  // what the bar would hand over to
         struct Row { const char* what; UINT message; WPARAM wParam; bool box; } rows[] = {
-            {"save now", WM_SYSCOMMAND, IDM_SAVESETTINGS, true}, {"closing", WM_CLOSE, 0, true},
+            {"save now", WM_SYSCOMMAND, IDM_SAVESETTINGS, true}, {"configure", WM_SYSCOMMAND, IDM_CONFIGURE, true},
+            {"closing", WM_CLOSE, 0, true},
             {"Windows ending, when no box may show", WM_ENDSESSION, TRUE, false},
         };
         for (const Row& row : rows) {
@@ -22,6 +24,7 @@ TEST_SUITE("desk")
             REQUIRE(held != INVALID_HANDLE_VALUE);
             SendMessageA(bar(), row.message, row.wParam, 0);  // returns once a box is answered
             CloseHandle(held);
+            CHECK(IsWindow(bar()) == (row.message != WM_CLOSE));  // the bar stays unless closed
             CHECK(boxes.seen == (row.box ? "Quenvolet|The settings could not be saved to\n" + ini +
                                                 "\nThe file or its folder may be write-protected.\n" : ""));
             if (row.message != WM_CLOSE) {
