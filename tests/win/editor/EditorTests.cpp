@@ -170,60 +170,120 @@ TEST_SUITE("grid")
 
 TEST_SUITE("close")
 {
-    TEST_CASE("the close question: Cancel stays, No leaves the file, Yes saves")
+    TEST_CASE("the close question: Cancel stays, No leaves the file, Yes saves; a log-off asks it and restarts the bar")
     {
         EditorCase c(3);
+        const std::string record = c.dir.file("bar.txt"), bar = ProgramFolder() + "\\recorder.exe";
+        SetEnvironmentVariableA("QV_RECORD", record.c_str());
+        const int LogOff = -1;
         struct Row { int answer; int command; bool open; bool saved; };
         const Row rows[] = {
             {IDCANCEL, IDCANCEL, true, false},
             {IDNO, IDCANCEL, false, false},
             {IDYES, IDCANCEL, false, true},
             {IDYES, 0, false, true},  // the close box
+            {IDCANCEL, LogOff, true, false},
+            {IDNO, LogOff, false, false},
+            {IDYES, LogOff, false, true},
         };
         for (const Row& r : rows) {
             CAPTURE(r.answer);
+            CAPTURE(r.command);
             WriteFile(c.ini, c.content);
-            EditorForm editor(Quoted(c.ini));
+            DeleteFileA(record.c_str());
+            EditorForm editor(Quoted(c.ini) + " " + Quoted(bar));
             editor.click(IDC_MOVERIGHT);
             c.boxes.seen.clear();
+            c.boxes.faces.clear();
             c.boxes.answers = {r.answer};
-            if (r.command)
+            if (r.command == LogOff) {
+                const LRESULT ends = SendMessageA(editor.form.Handle, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+                CHECK((ends != 0) == !r.open);
+                SendMessageA(editor.form.Handle, WM_ENDSESSION, (WPARAM)ends, ENDSESSION_LOGOFF);
+            } else if (r.command) {
                 editor.click(r.command);
-            else
+            } else {
                 SendMessageA(editor.form.Handle, WM_CLOSE, 0, 0);
+            }
             CHECK(c.boxes.seen == "Confirm|Save changes to " + c.ini + "?\n");
+            CHECK(c.boxes.faces == "question|&Yes|&No|Cancel\n");
             CHECK(editor.open() == r.open);
             CHECK(Profile(c.ini, "Button1", "Filename") == (r.saved ? "program1.exe" : "program0.exe"));
+            for (DWORD start = GetTickCount(); !r.open && !FileExists(record) && GetTickCount() - start < 5000;)
+                Sleep(50);
+            CHECK(FileExists(record) == !r.open);  // the bar is started again as the run ends
         }
+        SetEnvironmentVariableA("QV_RECORD", nullptr);
     }
 }
 
 TEST_SUITE("start")
 {
-    TEST_CASE("start-up with a missing file or a bad button number, and the launcher started again at the end")
+    TEST_CASE("start-up with a missing, a locked file or a bad button number; one task-bar entry; the launcher started again")
     {
         EditorCase c(2);
         const std::string nolauncher = c.dir.file("nope.exe"), noLaunch = "Error|Unable to start " + nolauncher + "\n";
         const std::string launcher = Quoted(c.ini) + " " + Quoted(nolauncher);
-        struct Row { std::string parameters; bool open; std::string boxes; };
+        const std::string locked = "Error|Unable to read " + c.ini + "\n\r";
+        // what the task bar shows of the run: its caption, unless the window is owned, kept off it or without icons
+        auto entry = [](HWND window) {
+            char caption[64] = "";
+            GetWindowTextA(window, caption, sizeof caption);
+            return std::string(caption) + (GetWindow(window, GW_OWNER) ? " owned" : "") +
+                   (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_APPWINDOW ? "" : " off the task bar") +
+                   (SendMessageA(window, WM_GETICON, ICON_BIG, 0) && SendMessageA(window, WM_GETICON, ICON_SMALL, 0)
+                        ? "" : " without icons");
+        };
+        struct Row { std::string parameters; bool open; std::string boxes; const char* shown; bool held = false; };
         const Row rows[] = {
             {Quoted(c.dir.file("none.ini")), false,
-             "Confirm|File " + c.dir.file("none.ini") + " not found.\n\rDo you want to open a different file?\n"},
-            {launcher, true, noLaunch},
-            {launcher + " abc", true, "Quenvolet icon properties|'abc' is not a valid integer value.\n" + noLaunch},
-            {launcher + " 2", true, noLaunch},   // the button count: normal mode
-            {launcher + " 1", false, noLaunch},  // direct mode: never shown
+             "Confirm|File " + c.dir.file("none.ini") + " not found.\n\rDo you want to open a different file?\n", ""},
+            {launcher, true, noLaunch, "Configure Quenvolet"},
+            {launcher + " abc", true, "Quenvolet icon properties|'abc' is not a valid integer value.\n" + noLaunch,
+             "Configure Quenvolet"},
+            {launcher + " 2", true, noLaunch, "Configure Quenvolet"},  // the button count: normal mode
+            {launcher + " 1", false, noLaunch, "Quenvolet icon properties"},  // direct mode: never shown
+            {launcher, false, locked, "", true},  // held by another process without sharing
         };
         for (const Row& r : rows) {
             CAPTURE(r.parameters);
             c.boxes.seen.clear();
+            c.boxes.faces.clear();
             c.boxes.answers = {IDNO};
-            DriveDialogs({[](HWND dialog) { ClickButton(dialog, IDCANCEL); }}, [&] {
+            PROCESS_INFORMATION holder = {};
+            if (r.held) {
+                STARTUPINFOA start = {sizeof start};
+                SetEnvironmentVariableA("QV_HOLD", c.ini.c_str());
+                std::string command = Quoted(ProgramFolder() + "\\recorder.exe");
+                REQUIRE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &holder));
+                SetEnvironmentVariableA("QV_HOLD", nullptr);
+                for (DWORD begun = GetTickCount(); GetTickCount() - begun < 5000 && FileExists(c.ini); Sleep(20)) {
+                    HANDLE probe = CreateFileA(c.ini.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                               OPEN_EXISTING, 0, nullptr);
+                    if (probe == INVALID_HANDLE_VALUE)
+                        break;
+                    CloseHandle(probe);
+                }
+            }
+            std::string shown;
+            DriveDialogs({[&](HWND dialog) { shown = entry(dialog), ClickButton(dialog, IDCANCEL); }}, [&] {
                 EditorForm editor(r.parameters);
                 CHECK(editor.open() == r.open);
                 CHECK((!editor.open() || IsWindowVisible(editor.form.Handle)));
+                if (editor.open())
+                    shown = entry(editor.form.Handle);
             });
-            CHECK(c.boxes.seen == r.boxes);
+            if (r.held) {
+                TerminateProcess(holder.hProcess, 0);
+                WaitForSingleObject(holder.hProcess, 5000);
+                CloseHandle(holder.hProcess);
+                CloseHandle(holder.hThread);
+                CHECK(c.boxes.seen.substr(0, locked.size()) == locked);  // and the system's words for it
+                CHECK(c.boxes.faces.substr(0, 9) == "error|OK\n");
+            } else {
+                CHECK(c.boxes.seen == r.boxes);
+            }
+            CHECK(shown == r.shown);
             CHECK(ReadFile(c.ini) == c.content);
         }
     }
