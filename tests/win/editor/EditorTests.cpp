@@ -175,7 +175,7 @@ TEST_SUITE("close")
         EditorCase c(3);
         const std::string record = c.dir.file("bar.txt"), bar = ProgramFolder() + "\\recorder.exe";
         SetEnvironmentVariableA("QV_RECORD", record.c_str());
-        const int LogOff = -1;
+        const int LogOff = -1, EnterOnCancel = -2;
         struct Row { int answer; int command; bool open; bool saved; };
         const Row rows[] = {
             {IDCANCEL, IDCANCEL, true, false},
@@ -185,6 +185,7 @@ TEST_SUITE("close")
             {IDCANCEL, LogOff, true, false},
             {IDNO, LogOff, false, false},
             {IDYES, LogOff, false, true},
+            {IDNO, EnterOnCancel, false, false},
         };
         for (const Row& r : rows) {
             CAPTURE(r.answer);
@@ -196,7 +197,19 @@ TEST_SUITE("close")
             c.boxes.seen.clear();
             c.boxes.faces.clear();
             c.boxes.answers = {r.answer};
-            if (r.command == LogOff) {
+            if (r.command == EnterOnCancel) {
+                PressKeys({VK_TAB | Shift});  // from the grid to Cancel, which takes the default frame from OK
+                Pump(300, editor.form.Handle);
+                HDC screen = GetDC(nullptr);
+                for (int id : {IDOK, IDCANCEL}) {
+                    RECT b;
+                    GetWindowRect(editor.control(id), &b);
+                    CHECK((GetPixel(screen, b.left, b.top) == RGB(0, 0, 0)) == (id == IDCANCEL));
+                }
+                ReleaseDC(nullptr, screen);
+                PressKeys({VK_RETURN});
+                Pump(300, editor.form.Handle);
+            } else if (r.command == LogOff) {
                 const LRESULT ends = SendMessageA(editor.form.Handle, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
                 CHECK((ends != 0) == !r.open);
                 SendMessageA(editor.form.Handle, WM_ENDSESSION, (WPARAM)ends, ENDSESSION_LOGOFF);
