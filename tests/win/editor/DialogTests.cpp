@@ -35,13 +35,19 @@ TEST_SUITE("modify")
         std::string fallback;
         REQUIRE(FindFallbackIconFile(&fallback));
         EditorForm editor(Quoted(c.ini));
-        // Cancel keeps nothing of what was typed
-        CHECK(DriveDialogs({[&](HWND dialog) {
-            TypeInto(GetDlgItem(dialog, IDC_EXEFILENAME), "other.exe");
-            ClickButton(dialog, IDCANCEL);
-        }}, [&] { editor.click(IDC_CHANGE); }));
+        // Enter presses the focused Cancel, which keeps nothing of what was typed; Alt+W leads nowhere
+        CHECK(DriveDialogs({
+            [&](HWND) { TypeKeys(silent), PressKeys({VK_TAB}); },  // the check of the name may take keys of its own
+            [&](HWND) { PressKeys({VK_TAB, VK_TAB, VK_TAB, Alt | 'W', VK_TAB, VK_TAB, VK_RETURN}); },
+        }, [&] { editor.click(IDC_CHANGE); }));
         CHECK(ButtonList[0].FileName == "program0.exe");
         CHECK_FALSE(editor.form.Modified);
+        CHECK(DriveDialogs({
+            [](HWND dialog) { ClickButton(dialog, IDC_CHANGEICON); },
+            [](HWND) { PressKeys({VK_TAB, VK_RIGHT, VK_TAB, VK_TAB, VK_RETURN}); },  // the next icon, then Cancel
+            [](HWND dialog) { ClickButton(dialog, IDOK); },
+        }, [&] { editor.click(IDC_CHANGE); }));
+        CHECK(ButtonList[0].IconIndex == 0);
         // every change of the File field is checked before OK closes, and only OK writes the entry
         // (the shell finds a program for an empty name)
         const std::vector<int> all = {VK_HOME, VK_END | Shift}, menu = {VK_F10 | Shift};
