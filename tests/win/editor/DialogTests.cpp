@@ -48,6 +48,18 @@ TEST_SUITE("modify")
             [](HWND dialog) { ClickButton(dialog, IDOK); },
         }, [&] { editor.click(IDC_CHANGE); }));
         CHECK(ButtonList[0].IconIndex == 0);
+        // the icon file browser asks for a file that exists, and stays open for another name
+        c.boxes.seen.clear();
+        c.boxes.opened = 0;
+        c.boxes.onNextBox = [] { PressKeys({VK_ESCAPE}); };  // once the box is answered, the browser is left
+        CHECK(DriveDialogs({
+            [](HWND dialog) { ClickButton(dialog, IDC_CHANGEICON); },
+            [&](HWND dialog) { ClickButton(dialog, IDC_LOADICONS), TypeKeys(c.dir.file("none.ico") + "\r"); },
+            [](HWND) { PressKeys({VK_ESCAPE}); },
+            [](HWND dialog) { ClickButton(dialog, IDCANCEL); },
+        }, [&] { editor.click(IDC_CHANGE); }));
+        CHECK(c.boxes.opened == 1);
+        CHECK(c.boxes.seen.find("Error|") == std::string::npos);  // the system's box, not the dialog's error
         // every change of the File field is checked before OK closes, and only OK writes the entry
         // (the shell finds a program for an empty name)
         const std::vector<int> all = {VK_HOME, VK_END | Shift}, menu = {VK_F10 | Shift};

@@ -62,7 +62,7 @@ static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
         return;
     Driver.timedOut = Driver.timedOut || (int)(GetTickCount() - Driver.deadline) > 0;
     if (Driver.timedOut)
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        PostMessageA(IsWindowEnabled(dialog) ? dialog : GetForegroundWindow(), WM_COMMAND, IDCANCEL, 0);
     else if (IsWindowEnabled(dialog) && (GetForegroundWindow() != dialog || !GetFocus()))
         SetForegroundWindow(dialog);  // keys go to the foreground window, which a closed box may leave to none
     else if (IsWindowEnabled(dialog) && Driver.next < Driver.steps->size())
