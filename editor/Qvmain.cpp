@@ -110,8 +110,8 @@ std::string SystemText(DWORD error)
 // list and be saved over: it is reported, and false ends the run unwritten.
 bool HoldConfigFile(const TfrmQVConfig& form, HANDLE* held)
 {
-    *held = CreateFileA(form.ConfigFilePath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                        nullptr, OPEN_EXISTING, 0, nullptr);
+    const DWORD sharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    *held = CreateFileA(form.ConfigFilePath.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
     const DWORD error = GetLastError();
     if (*held != INVALID_HANDLE_VALUE || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
         return true;
@@ -272,8 +272,8 @@ bool ShowModify(TfrmQVConfig& form, const char* caption)
     RECT r;
     GetWindowRect(form.Handle, &r);
     // in direct mode the dialog is all the user sees of the run: it stands on the task bar itself
-    return ExecuteModifyDialog(form.DirectMode ? nullptr : form.Handle, caption, CurrentColumn(form), r.left + DoubleFrameWidth,
-                               r.top + CaptionFrameHeight);
+    return ExecuteModifyDialog(form.DirectMode ? nullptr : form.Handle, caption, CurrentColumn(form),
+                               r.left + DoubleFrameWidth, r.top + CaptionFrameHeight);
 }
 
 void btnInsertClick(TfrmQVConfig& form)

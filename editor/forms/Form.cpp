@@ -91,7 +91,8 @@ static void SettleDefaultButton(HWND form, HWND focus)
                       : GetDlgItem(form, LOWORD(SendMessageA(form, DM_GETDEFID, 0, 0)));
     for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const LRESULT code = SendMessageA(child, WM_GETDLGCODE, 0, 0);
-        if ((code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) && ((code & DLGC_DEFPUSHBUTTON) != 0) != (child == target))
+        const bool isDefault = (code & DLGC_DEFPUSHBUTTON) != 0;
+        if ((code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) && isDefault != (child == target))
             SendMessageA(child, BM_SETSTYLE, child == target ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
     }
 }
@@ -126,7 +127,8 @@ void WatchPushButtons(HWND form)
         char name[16] = "";
         GetClassNameA(child, name, sizeof name);
         const LONG_PTR kind = GetWindowLongPtrA(child, GWL_STYLE) & BS_TYPEMASK;
-        if (lstrcmpiA(name, "Button") != 0 || (kind != BS_PUSHBUTTON && kind != BS_DEFPUSHBUTTON && kind != BS_OWNERDRAW))
+        const bool push = kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON || kind == BS_OWNERDRAW;
+        if (lstrcmpiA(name, "Button") != 0 || !push)
             continue;
         // every button shares its class's procedure, so one saved pointer serves them all
         WNDPROC former = (WNDPROC)SetWindowLongPtrA(child, GWLP_WNDPROC, (LONG_PTR)PushButtonProc);
