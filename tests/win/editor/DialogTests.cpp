@@ -48,7 +48,7 @@ TEST_SUITE("modify")
             [](HWND dialog) { ClickButton(dialog, IDOK); },
         }, [&] { editor.click(IDC_CHANGE); }));
         CHECK(ButtonList[0].IconIndex == 0);
-        // the icon file browser asks for a file that exists, and stays open for another name
+        // the file browsers ask for a file that exists, and stay open for another name
         c.boxes.seen.clear();
         c.boxes.opened = 0;
         c.boxes.onNextBox = [] { PressKeys({VK_ESCAPE}); };  // once the box is answered, the browser is left
@@ -58,8 +58,13 @@ TEST_SUITE("modify")
             [](HWND) { PressKeys({VK_ESCAPE}); },
             [](HWND dialog) { ClickButton(dialog, IDCANCEL); },
         }, [&] { editor.click(IDC_CHANGE); }));
-        CHECK(c.boxes.opened == 1);
-        CHECK(c.boxes.seen.find("Error|") == std::string::npos);  // the system's box, not the dialog's error
+        c.boxes.onNextBox = [] { PressKeys({VK_ESCAPE}); };  // and so does the program browser
+        CHECK(DriveDialogs({
+            [&](HWND dialog) { ClickButton(dialog, IDC_BROWSE), TypeKeys(c.dir.file("none.exe") + "\r"); },
+            [](HWND dialog) { ClickButton(dialog, IDCANCEL); },
+        }, [&] { editor.click(IDC_CHANGE); }));
+        CHECK(c.boxes.opened == 2);
+        CHECK(c.boxes.seen.find("Error|") == std::string::npos);  // the system's boxes, not the dialogs' errors
         // every change of the File field is checked before OK closes, and only OK writes the entry
         // (the shell finds a program for an empty name)
         const std::vector<int> all = {VK_HOME, VK_END | Shift}, menu = {VK_F10 | Shift};
