@@ -51,6 +51,8 @@ TEST_SUITE("modify")
         // the file browsers ask for a file that exists, and stay open for another name
         c.boxes.seen.clear();
         c.boxes.opened = 0;
+        char folder[MAX_PATH];  // the browsers move the current folder, where a bare name is looked up
+        GetCurrentDirectoryA(sizeof folder, folder);
         c.boxes.onNextBox = [] { PressKeys({VK_ESCAPE}); };  // once the box is answered, the browser is left
         CHECK(DriveDialogs({
             [](HWND dialog) { ClickButton(dialog, IDC_CHANGEICON); },
@@ -64,6 +66,7 @@ TEST_SUITE("modify")
             [](HWND dialog) { ClickButton(dialog, IDCANCEL); },
         }, [&] { editor.click(IDC_CHANGE); }));
         CHECK(c.boxes.opened == 2);
+        SetCurrentDirectoryA(folder);
         CHECK(c.boxes.seen.find("Error|") == std::string::npos);  // the system's boxes, not the dialogs' errors
         // every change of the File field is checked before OK closes, and only OK writes the entry
         // (the shell finds a program for an empty name)
