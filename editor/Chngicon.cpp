@@ -24,7 +24,8 @@ bool FileExists(const std::string& path)
 }
 
 // An icon file whose directory runs past its end is taken for one without
-// icons, before the system's reader walks off into it.
+// icons, before the system's reader walks off into it. Only the header and
+// the directory it announces are read.
 bool SoundIconFile(const std::string& file)
 {
     HANDLE handle = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
@@ -33,12 +34,17 @@ bool SoundIconFile(const std::string& file)
         return true;  // not ours to judge: the system answers for it
     LARGE_INTEGER size = {};
     GetFileSizeEx(handle, &size);
-    std::vector<unsigned char> head(IconDirectorySize(0xFFFF));
+    unsigned char header[6];
     DWORD read = 0;
-    if (!ReadFile(handle, head.data(), (DWORD)head.size(), &read, nullptr))
+    if (!ReadFile(handle, header, sizeof header, &read, nullptr))
         read = 0;
+    std::vector<unsigned char> head(header, header + read);
+    head.resize(IconDirectoryBytes(header, read, (unsigned long long)size.QuadPart));
+    DWORD more = 0;
+    if (head.size() > read && !ReadFile(handle, head.data() + read, (DWORD)(head.size() - read), &more, nullptr))
+        more = 0;
     CloseHandle(handle);
-    return IconDirectorySound(head.data(), read, (unsigned long long)size.QuadPart);
+    return IconDirectorySound(head.data(), read + more, (unsigned long long)size.QuadPart);
 }
 
 short IconCountOf(const std::string& file)
@@ -107,6 +113,14 @@ bool LoadIcons(TdlgChangeIcon& d, const std::string& name, short select, bool us
     return true;
 }
 
+// Text the dialog puts into the File name field is no change of the user's to check.
+void SetFileName(TdlgChangeIcon& d, const std::string& name)
+{
+    d.SettingFileName = true;
+    SetWindowTextA(Control(d, IDC_ICONFILENAME), name.c_str());
+    d.SettingFileName = false;
+}
+
 void CheckIconFileName(TdlgChangeIcon& d)
 {
     if (d.Checking)
@@ -119,7 +133,7 @@ void CheckIconFileName(TdlgChangeIcon& d)
         else
             EditorMessage(d.Handle, MessageError, "File " + name + " not found");
     }
-    SetWindowTextA(Control(d, IDC_ICONFILENAME), d.CurrentIconFile.c_str());
+    SetFileName(d, d.CurrentIconFile);
     d.OkResult = IDOK;
     d.Checking = false;
 }
@@ -144,12 +158,12 @@ void btnLoadIconsClick(TdlgChangeIcon& d)
     open.lpstrFile = name;
     open.nMaxFile = sizeof name;
     open.lpstrTitle = "Select icon file";
-    open.Flags = OFN_HIDEREADONLY;
+    open.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
     if (!GetOpenFileNameA(&open))
         return;
     d.LastBrowsed = name;
     if (LoadIcons(d, name, 0, false))
-        SetWindowTextA(Control(d, IDC_ICONFILENAME), d.CurrentIconFile.c_str());
+        SetFileName(d, d.CurrentIconFile);
 }
 
 void IconGridDrawCell(TdlgChangeIcon& d, const GridDrawCell& draw)
@@ -196,7 +210,8 @@ void OnCommand(TdlgChangeIcon& d, int id, int code)
 {
     switch (id) {
     case IDC_ICONFILENAME:
-        if (code == EN_TYPED)
+        // every change counts, typed, pasted, cut or deleted, by keys or the field's menu
+        if (code == EN_CHANGE && !d.SettingFileName)
             d.OkResult = 0;
         else if (code == EN_KILLFOCUS && !d.Closing)
             CheckIconFileName(d);
@@ -229,10 +244,10 @@ void FormCreate(TdlgChangeIcon& d)
         const int ids[] = {IDOK, IDCANCEL, IDC_LOADICONS};
         GrowButtonsForOldWindows(d.Handle, ids, 3);
     }
-    WatchTyping(Control(d, IDC_ICONFILENAME));
+    WatchPushButtons(d.Handle);
     d.IconCount = 0;
     LoadIcons(d, d.Button->IconFile, (short)d.Button->IconIndex, true);
-    SetWindowTextA(Control(d, IDC_ICONFILENAME), d.CurrentIconFile.c_str());
+    SetFileName(d, d.CurrentIconFile);
     SetFocus(Control(d, IDC_ICONFILENAME));
 }
 

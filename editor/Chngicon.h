@@ -23,7 +23,8 @@ struct TdlgChangeIcon {
     short IconCount = 0;
     std::string CurrentIconFile;
     std::string LastBrowsed;        // the file the open dialog gave last
-    int OkResult = IDOK;            // 0 while the File name field holds typing not yet checked
+    int OkResult = IDOK;            // 0 while the File name field holds a change not yet checked
+    bool SettingFileName = false;   // the dialog itself puts text into the File name field
     bool Checking = false;          // a check's own message boxes take the focus from the field
     bool Closing = false;
     FormFonts Fonts = {};

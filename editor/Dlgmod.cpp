@@ -21,6 +21,14 @@ void ShowPicture(TdlgModify& d, bool fallsBack)
     InvalidateRect(Control(d, IDC_ICONPICTURE), nullptr, TRUE);
 }
 
+// Text the dialog puts into the File field is no change of the user's to check.
+void SetFileName(TdlgModify& d, const std::string& name)
+{
+    d.SettingFileName = true;
+    SetWindowTextA(Control(d, IDC_EXEFILENAME), name.c_str());
+    d.SettingFileName = false;
+}
+
 // Runs the program lookup when the File field no longer names the copy's
 // file, and settles the pending check in any case.
 void CheckFileName(TdlgModify& d)
@@ -55,10 +63,10 @@ void btnBrowseClick(TdlgModify& d)
     open.lpstrFile = name;
     open.nMaxFile = sizeof name;
     open.lpstrTitle = "Browse";
-    open.Flags = OFN_HIDEREADONLY;
+    open.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
     if (!GetOpenFileNameA(&open))
         return;
-    SetWindowTextA(Control(d, IDC_EXEFILENAME), name);
+    SetFileName(d, name);
     CheckFileName(d);
 }
 
@@ -68,7 +76,7 @@ void btnChangeIconClick(TdlgModify& d)
     GetWindowRect(d.Handle, &r);
     if (ExecuteChangeIconDialog(d.Handle, d.ButtonInfo, r.left + DoubleFrameWidth, r.top + CaptionFrameHeight)) {
         ShowPicture(d, false);  // the chosen icon as it is, even none
-        SetWindowTextA(Control(d, IDC_EXEFILENAME), d.ButtonInfo.FileName.c_str());
+        SetFileName(d, d.ButtonInfo.FileName);
     }
 }
 
@@ -79,28 +87,27 @@ void CloseDialog(TdlgModify& d, int result)
 }
 
 // OK: a pending check runs instead of closing; otherwise a valid copy is
-// written into its list entry, and an empty or invalid name keeps the
-// dialog open with a beep.
+// written into its list entry as the dialog closes, and an empty or invalid
+// name keeps the dialog open with a beep and the entry as it was.
 void btnOKClick(TdlgModify& d)
 {
     if (d.OkResult == 0) {
         CheckFileName(d);
         return;
     }
-    if (d.FileNameValid) {
-        d.ButtonInfo.FileName = ControlText(d, IDC_EXEFILENAME);
-        d.ButtonInfo.Parameters = ControlText(d, IDC_PARAMETERS);
-        d.ButtonInfo.DefaultDirectory = ControlText(d, IDC_DEFAULTDIR);
-        const int style = (int)SendMessageA(Control(d, IDC_WINDOWSTYLE), CB_GETCURSEL, 0, 0);
-        if (style >= 0 && style <= 2)
-            d.ButtonInfo.WindowState = (unsigned char)style;
-        // the entry keeps its icon object, which receives a copy of the image
-        ButtonList[d.CurrentButton] = d.ButtonInfo;
-    }
-    if (d.ButtonInfo.FileName.empty() || !d.FileNameValid) {
-        MessageBeep(0xFFFFFFFF);
+    const std::string name = ControlText(d, IDC_EXEFILENAME);
+    if (name.empty() || !d.FileNameValid) {
+        MessageBeep(0xFFFF);
         return;
     }
+    d.ButtonInfo.FileName = name;
+    d.ButtonInfo.Parameters = ControlText(d, IDC_PARAMETERS);
+    d.ButtonInfo.DefaultDirectory = ControlText(d, IDC_DEFAULTDIR);
+    const int style = (int)SendMessageA(Control(d, IDC_WINDOWSTYLE), CB_GETCURSEL, 0, 0);
+    if (style >= 0 && style <= 2)
+        d.ButtonInfo.WindowState = (unsigned char)style;
+    // the entry keeps its icon object, which receives a copy of the image
+    ButtonList[d.CurrentButton] = d.ButtonInfo;
     CloseDialog(d, IDOK);
 }
 
@@ -108,7 +115,8 @@ void OnCommand(TdlgModify& d, int id, int code)
 {
     switch (id) {
     case IDC_EXEFILENAME:
-        if (code == EN_TYPED)
+        // every change counts, typed, pasted, cut or deleted, by keys or the field's menu
+        if (code == EN_CHANGE && !d.SettingFileName)
             d.OkResult = 0;
         else if (code == EN_KILLFOCUS && !d.Closing)
             CheckFileName(d);
@@ -147,7 +155,10 @@ void FormCreate(TdlgModify& d)
         const int ids[] = {IDOK, IDCANCEL};
         GrowButtonsForOldWindows(d.Handle, ids, 2);
     }
-    WatchTyping(Control(d, IDC_EXEFILENAME));
+    WatchPushButtons(d.Handle);
+    MuteMnemonic(Control(d, IDC_WINDOWLABEL));
+    if (d.TaskBarEntry)
+        SetProgramIcons(d.Handle);
     HWND styles = Control(d, IDC_WINDOWSTYLE);
     for (const char* item : WindowStyleItems)
         SendMessageA(styles, CB_ADDSTRING, 0, (LPARAM)item);
@@ -159,7 +170,7 @@ void FormShow(TdlgModify& d)
     SetWindowTextA(d.Handle, d.Caption.c_str());
     SizeForm(d.Handle, d.Left, d.Top, ModifyFormWidth, ModifyFormHeight);
     d.ButtonInfo = ButtonList[d.CurrentButton];
-    SetWindowTextA(Control(d, IDC_EXEFILENAME), d.ButtonInfo.FileName.c_str());
+    SetFileName(d, d.ButtonInfo.FileName);
     SetWindowTextA(Control(d, IDC_PARAMETERS), d.ButtonInfo.Parameters.c_str());
     SetWindowTextA(Control(d, IDC_DEFAULTDIR), d.ButtonInfo.DefaultDirectory.c_str());
     SendMessageA(Control(d, IDC_WINDOWSTYLE), CB_SETCURSEL, d.ButtonInfo.WindowState, 0);
@@ -206,7 +217,9 @@ bool ExecuteModifyDialog(HWND owner, const char* caption, int index, int left, i
     d.CurrentButton = (unsigned short)index;
     d.Left = left;
     d.Top = top;
-    EmptyDialog dialog = MakeEmptyDialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+    d.TaskBarEntry = owner == nullptr;
+    EmptyDialog dialog = MakeEmptyDialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+                                         d.TaskBarEntry ? WS_EX_APPWINDOW : 0);
     return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &dialog.header, owner, ModifyDialogProc,
                                    (LPARAM)&d) == IDOK;
 }

@@ -19,16 +19,19 @@ struct TdlgModify {
     unsigned short CurrentButton = 0;
     TButtonInfo ButtonInfo;      // the working copy, its icon image its own
     bool FileNameValid = true;
-    int OkResult = IDOK;         // 0 while the File field holds typing not yet checked
+    int OkResult = IDOK;         // 0 while the File field holds a change not yet checked
+    bool SettingFileName = false;  // the dialog itself puts text into the File field
     bool PictureFallsBack = true;  // an empty icon shows DefaultIcon
     bool Closing = false;
+    bool TaskBarEntry = false;   // shown for the whole run, with no owner
     FormFonts Fonts = {};
     GlyphFaces Glyphs = {};
 };
 
 // Edits entry index of ButtonList in a modal dialog with the given caption,
 // its top-left corner at left, top; true when the user confirmed with OK
-// (the entry then holds the edited button).
+// (the entry then holds the edited button). Without an owner the dialog is
+// the run's window on the task bar.
 bool ExecuteModifyDialog(HWND owner, const char* caption, int index, int left, int top);
 
 #endif

@@ -1,5 +1,7 @@
 #include "Glyphs.h"
 
+#include "forms/Form.h"
+
 namespace {
 
 const int GlyphSize = 16;
@@ -103,8 +105,7 @@ void DrawGlyphButton(const DRAWITEMSTRUCT& item, const GlyphFaces& faces, GlyphK
     RECT r = item.rcItem;
     const bool pushed = (item.itemState & ODS_SELECTED) != 0;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-    const bool isDefault = GetWindowLongPtrA(item.hwndItem, GWLP_ID) == IDOK;
-    if (isDefault) {
+    if (IsDefaultButton(item.hwndItem)) {
         // the default button wears the black frame of the dialog's Enter key
         FrameRect(dc, &r, (HBRUSH)GetStockObject(BLACK_BRUSH));
         InflateRect(&r, -1, -1);

@@ -93,6 +93,32 @@ bool OpenConfigFile(TfrmQVConfig& form)
     return true;
 }
 
+// The system's words for an error, without the line end.
+std::string SystemText(DWORD error)
+{
+    char text[512] = "";
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof text,
+                   nullptr);
+    std::string words = text;
+    while (!words.empty() && (words.back() == '\r' || words.back() == '\n' || words.back() == ' '))
+        words.pop_back();
+    return words;
+}
+
+// The file held open, shared, while it is read, so that no process locks it
+// meanwhile. A file that exists but cannot be read would load as an empty
+// list and be saved over: it is reported, and false ends the run unwritten.
+bool HoldConfigFile(const TfrmQVConfig& form, HANDLE* held)
+{
+    const DWORD sharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    *held = CreateFileA(form.ConfigFilePath.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
+    const DWORD error = GetLastError();
+    if (*held != INVALID_HANDLE_VALUE || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+        return true;
+    EditorMessage(nullptr, MessageError, "Unable to read " + form.ConfigFilePath + "\n\r" + SystemText(error));
+    return false;
+}
+
 bool LoadButtonInfo(const TIniFile& ini, int slot, int buttonNumber)
 {
     const std::string section = Section(buttonNumber);
@@ -245,8 +271,9 @@ bool ShowModify(TfrmQVConfig& form, const char* caption)
 {
     RECT r;
     GetWindowRect(form.Handle, &r);
-    return ExecuteModifyDialog(form.Handle, caption, CurrentColumn(form), r.left + DoubleFrameWidth,
-                               r.top + CaptionFrameHeight);
+    // in direct mode the dialog is all the user sees of the run: it stands on the task bar itself
+    return ExecuteModifyDialog(form.DirectMode ? nullptr : form.Handle, caption, CurrentColumn(form),
+                               r.left + DoubleFrameWidth, r.top + CaptionFrameHeight);
 }
 
 void btnInsertClick(TfrmQVConfig& form)
@@ -284,7 +311,7 @@ void MoveEntry(TfrmQVConfig& form, int step)
     const int i = CurrentColumn(form);
     const int j = i + step;
     if (i < 0 || j < 0 || j >= ButtonListCount) {
-        MessageBeep(0xFFFFFFFF);
+        MessageBeep(0xFFFF);
         return;
     }
     std::swap(ButtonList[i], ButtonList[j]);
@@ -396,20 +423,17 @@ void OnDrawItem(const TfrmQVConfig& form, const DRAWITEMSTRUCT& item)
 
 void OnInitDialog(TfrmQVConfig& form)
 {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
     form.Fonts = CreateFormFonts();
     form.Glyphs = CreateGlyphFaces();
     SetWindowTextA(form.Handle, "Configure Quenvolet");
-    if (HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_QVCONFIG))) {
-        SendMessageA(form.Handle, WM_SETICON, ICON_BIG, (LPARAM)icon);
-        SendMessageA(form.Handle, WM_SETICON, ICON_SMALL, (LPARAM)icon);
-    }
+    SetProgramIcons(form.Handle);
     SizeForm(form.Handle, MainFormLeft, MainFormTop, MainFormWidth, MainFormHeight);
     CreateFormControls(form.Handle, MainFormControls, MainFormControlCount, form.Fonts);
     HWND positions = Control(form, IDC_WINDOWPOS);
     for (const char* item : PositionItems)
         SendMessageA(positions, CB_ADDSTRING, 0, (LPARAM)item);
     SendMessageA(positions, CB_SETITEMHEIGHT, 0, 13);
+    WatchPushButtons(form.Handle);
 }
 
 // The end of every run: icons freed, the launcher started again.
@@ -457,6 +481,14 @@ INT_PTR CALLBACK MainFormProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_DRAWITEM: OnDrawItem(form, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
     case WM_HELP: ShowEditorHelp(form); return TRUE;
     case WM_CLOSE: CloseForm(form); return TRUE;
+    case WM_QUERYENDSESSION:
+        // a log-off asks the close question, and its Cancel refuses the log-off
+        SetWindowLongPtrA(window, DWLP_MSGRESULT, FormCloseQuery(form));
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam)
+            DestroyWindow(window);  // the end of the run, the bar started again
+        return TRUE;
     case WM_DESTROY: FormDestroy(form); SetWindowLongPtrA(window, DWLP_USER, 0); return TRUE;
     default: return FALSE;
     }
@@ -469,6 +501,11 @@ void FormCreate(TfrmQVConfig& form)
     form.GridUpdating = true;
     form.Modified = false;
     if (!OpenConfigFile(form)) {
+        form.NoFile = true;
+        return;
+    }
+    HANDLE held;
+    if (!HoldConfigFile(form, &held)) {
         form.NoFile = true;
         return;
     }
@@ -500,6 +537,8 @@ void FormCreate(TfrmQVConfig& form)
         if (LoadButtonInfo(ini, count, n))
             ++count;
     ButtonListCount = (short)count;
+    if (held != INVALID_HANDLE_VALUE)
+        CloseHandle(held);
     UpdateListControls(form, ButtonListCount);
     form.GridUpdating = false;
     form.DirectMode = false;
@@ -512,8 +551,8 @@ void FormCreate(TfrmQVConfig& form)
         }
         if (number >= 0 && number < ButtonListCount) {
             SelectListEntry(form, number);
-            btnChangeClick(form);
             form.DirectMode = true;  // the form stays below any screen and is never shown
+            btnChangeClick(form);
         }
     }
 }
@@ -556,13 +595,26 @@ void FormShow(TfrmQVConfig& form)
 
 }  // namespace
 
+void SetProgramIcons(HWND window)
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    const struct { WPARAM kind; int width, height; } sizes[] = {
+        {ICON_BIG, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)},
+        {ICON_SMALL, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)},
+    };
+    for (const auto& size : sizes)
+        if (HANDLE icon = LoadImageA(instance, MAKEINTRESOURCEA(IDI_QVCONFIG), IMAGE_ICON, size.width, size.height,
+                                     LR_SHARED))
+            SendMessageA(window, WM_SETICON, size.kind, (LPARAM)icon);
+}
+
 bool StartMainForm(TfrmQVConfig& form, const char* commandLine)
 {
     form.Params = SplitCommandLine(commandLine);
     ApplicationTitle = form.Params.size() > 3 ? "Quenvolet icon properties" : "Configure Quenvolet";
     HINSTANCE instance = GetModuleHandleA(nullptr);
     RegisterIconGrid(instance);
-    EmptyDialog dialog = MakeEmptyDialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+    EmptyDialog dialog = MakeEmptyDialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_EX_APPWINDOW);
     HWND window = CreateDialogIndirectParamA(instance, &dialog.header, nullptr, MainFormProc, (LPARAM)&form);
     if (!window)
         return false;
@@ -571,6 +623,8 @@ bool StartMainForm(TfrmQVConfig& form, const char* commandLine)
         DestroyWindow(window);
         return false;
     }
+    if (!IsWindow(window))
+        return false;  // the session ended while the direct mode's dialog was open
     FormShow(form);
     return IsWindow(window) && form.Handle == window;
 }

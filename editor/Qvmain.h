@@ -35,6 +35,10 @@ struct TfrmQVConfig {
     GlyphFaces Glyphs = {};
 };
 
+// Gives a window of the run the program's icon, big and small, for its
+// caption and its task-bar entry.
+void SetProgramIcons(HWND window);
+
 // Creates the main form for a command line and runs its start-up, then shows
 // it (or in direct mode saves and closes it). True while the form is open;
 // it ends its run itself when it is closed.

@@ -247,3 +247,13 @@ bool IconDirectorySound(const unsigned char* head, size_t headSize, unsigned lon
     }
     return true;
 }
+
+size_t IconDirectoryBytes(const unsigned char* header, size_t headerSize, unsigned long long fileSize)
+{
+    if (headerSize < 6 || header[0] != 0 || header[1] != 0 || header[2] != 1 || header[3] != 0)
+        return headerSize;
+    const size_t directory = IconDirectorySize(header[4] | (unsigned)header[5] << 8);
+    if (fileSize >= directory)
+        return directory;
+    return fileSize > headerSize ? (size_t)fileSize : headerSize;  // never less than is already held
+}

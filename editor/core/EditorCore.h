@@ -69,6 +69,10 @@ std::string IconDirectoryOf(const std::string& name);
 bool IconDirectorySound(const unsigned char* head, size_t headSize, unsigned long long fileSize);
 // The bytes IconDirectorySound needs for count images.
 inline size_t IconDirectorySize(unsigned count) { return 6 + 16 * (size_t)count; }
+// How much of a file to read for IconDirectorySound, given its first bytes
+// (header, as much as was read): the directory the header announces, as far
+// as the file holds it, for an icon file; no more than was read for any other.
+size_t IconDirectoryBytes(const unsigned char* header, size_t headerSize, unsigned long long fileSize);
 
 // The icon file browser's filter for name's extension (its first four
 // characters, any case): 1 ".ico", 2 ".exe", 3 ".dll", 4 ".nil", else 5.

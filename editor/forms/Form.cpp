@@ -57,29 +57,103 @@ void SizeForm(HWND form, int left, int top, int width, int height)
     SetWindowPos(form, nullptr, left, top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-EmptyDialog MakeEmptyDialog(DWORD style)
+EmptyDialog MakeEmptyDialog(DWORD style, DWORD exStyle)
 {
     EmptyDialog d;
     ZeroMemory(&d, sizeof d);
     d.header.style = style;
+    d.header.dwExtendedStyle = exStyle;
     return d;
 }
 
-static WNDPROC EditProc;
+static WNDPROC ButtonProc;
 
-static LRESULT CALLBACK TypingProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+static bool IsPushButton(HWND window)
 {
-    if (message == WM_CHAR)
-        SendMessageA(GetParent(edit), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(edit), EN_TYPED), (LPARAM)edit);
-    return CallWindowProcA(EditProc, edit, message, wParam, lParam);
+    return (SendMessageA(window, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
 }
 
-void WatchTyping(HWND edit)
+static bool IsOwnerDrawn(HWND button)
 {
-    // every edit field shares its class's procedure, so one saved pointer serves them all
-    WNDPROC former = (WNDPROC)SetWindowLongPtrA(edit, GWLP_WNDPROC, (LONG_PTR)TypingProc);
-    if (former != TypingProc)
-        EditProc = former;
+    return (GetWindowLongPtrA(button, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
+}
+
+bool IsDefaultButton(HWND button)
+{
+    return GetWindowLongPtrA(button, GWLP_USERDATA) != 0;
+}
+
+// The focused push button takes the default frame, any other focus gives it back to the form's default id.
+static void SettleDefaultButton(HWND form, HWND focus)
+{
+    HWND target = focus && GetParent(focus) == form && IsPushButton(focus)
+                      ? focus
+                      : GetDlgItem(form, LOWORD(SendMessageA(form, DM_GETDEFID, 0, 0)));
+    for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const LRESULT code = SendMessageA(child, WM_GETDLGCODE, 0, 0);
+        const bool isDefault = (code & DLGC_DEFPUSHBUTTON) != 0;
+        if ((code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) && isDefault != (child == target))
+            SendMessageA(child, BM_SETSTYLE, child == target ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    }
+}
+
+static LRESULT CALLBACK PushButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_GETDLGCODE:
+        // an owner-drawn button answers as the push button it is drawn as
+        if (IsOwnerDrawn(button))
+            return DLGC_BUTTON | (IsDefaultButton(button) ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+        break;
+    case BM_SETSTYLE:
+        // the button class would make an owner-drawn button a plain one: it only notes its default state
+        if (IsOwnerDrawn(button)) {
+            SetWindowLongPtrA(button, GWLP_USERDATA, (wParam & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
+            if (lParam)
+                InvalidateRect(button, nullptr, FALSE);
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS: SettleDefaultButton(GetParent(button), button); break;
+    case WM_KILLFOCUS: SettleDefaultButton(GetParent(button), (HWND)wParam); break;
+    default: break;
+    }
+    return CallWindowProcA(ButtonProc, button, message, wParam, lParam);
+}
+
+void WatchPushButtons(HWND form)
+{
+    for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[16] = "";
+        GetClassNameA(child, name, sizeof name);
+        const LONG_PTR kind = GetWindowLongPtrA(child, GWL_STYLE) & BS_TYPEMASK;
+        const bool push = kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON || kind == BS_OWNERDRAW;
+        if (lstrcmpiA(name, "Button") != 0 || !push)
+            continue;
+        // every button shares its class's procedure, so one saved pointer serves them all
+        WNDPROC former = (WNDPROC)SetWindowLongPtrA(child, GWLP_WNDPROC, (LONG_PTR)PushButtonProc);
+        if (former != PushButtonProc)
+            ButtonProc = former;
+    }
+    SendMessageA(form, DM_SETDEFID, IDOK, 0);
+    SettleDefaultButton(form, GetFocus());
+}
+
+static WNDPROC StaticProc;
+
+static LRESULT CALLBACK MutedLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // the dialog manager looks for mnemonics only among the controls that answer as labels or buttons
+    if (message == WM_GETDLGCODE)
+        return 0;
+    return CallWindowProcA(StaticProc, label, message, wParam, lParam);
+}
+
+void MuteMnemonic(HWND label)
+{
+    WNDPROC former = (WNDPROC)SetWindowLongPtrA(label, GWLP_WNDPROC, (LONG_PTR)MutedLabelProc);
+    if (former != MutedLabelProc)
+        StaticProc = former;
 }
 
 void GrowButtonsForOldWindows(HWND form, const int* ids, size_t count)

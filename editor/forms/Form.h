@@ -41,13 +41,20 @@ struct EmptyDialog {
     DLGTEMPLATE header;
     WORD menu, windowClass, title;
 };
-EmptyDialog MakeEmptyDialog(DWORD style);
+EmptyDialog MakeEmptyDialog(DWORD style, DWORD exStyle = 0);
 
-// An edit field whose typed characters its form hears of: the field sends
-// WM_COMMAND with EN_TYPED for every WM_CHAR, before the character is taken,
-// so that text set by the program is never taken for typing.
-const WORD EN_TYPED = 0x0F01;
-void WatchTyping(HWND edit);
+// The push buttons of a form, its owner-drawn ones included, share the
+// default frame as the dialog manager shares it among plain push buttons:
+// the focused push button holds it, else the button IDOK. Enter then
+// presses the focused push button, elsewhere OK.
+void WatchPushButtons(HWND form);
+
+// Whether an owner-drawn push button holds the default frame.
+bool IsDefaultButton(HWND button);
+
+// A label whose mnemonic is shown but leads nowhere: Alt and its letter
+// move the focus to no control.
+void MuteMnemonic(HWND label);
 
 // Makes the glyph buttons 4 pixels taller and 2 pixels higher, for the
 // smaller buttons of Windows versions before 3.95.

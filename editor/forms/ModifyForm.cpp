@@ -18,6 +18,6 @@ const ControlRow ModifyFormControls[] = {
     {"BUTTON",   "Cancel",             IDCANCEL,         WS_TABSTOP | WS_GROUP | BS_OWNERDRAW,          0,                252, 211, 74,  25,  FontNormal},
     // the drop-down height holds the edit part and three 13-pixel lines
     {"COMBOBOX", "",                   IDC_WINDOWSTYLE,  WS_TABSTOP | WS_GROUP | CBS_DROPDOWN | WS_VSCROLL, 0,             104, 176, 233, 64,  FontNormal},
-    {"STATIC",   "&Window:",           IDC_MODIFY_LABEL, SS_LEFT,                                       0,                16,  179, 0,   0,   FontNormal},
+    {"STATIC",   "&Window:",           IDC_WINDOWLABEL,  SS_LEFT,                                       0,                16,  179, 0,   0,   FontNormal},
 };
 const size_t ModifyFormControlCount = sizeof ModifyFormControls / sizeof ModifyFormControls[0];

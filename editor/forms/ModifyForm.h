@@ -10,6 +10,7 @@
 #define IDC_PARAMETERS 205
 #define IDC_DEFAULTDIR 206
 #define IDC_WINDOWSTYLE 207
+#define IDC_WINDOWLABEL 208   /* its mnemonic leads nowhere */
 /* OK and Cancel are IDOK and IDCANCEL, so that Enter and Esc reach them */
 
 #ifdef __cplusplus

@@ -12,6 +12,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     QueryPerformanceCounter(&started);
     (void)instance; (void)previous; (void)commandLine;
 
+    /* Asked to, it holds a file open without sharing until the test ends it. */
+    if (GetEnvironmentVariableA("QV_HOLD", target, sizeof target)) {
+        if (CreateFileA(target, GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL) == INVALID_HANDLE_VALUE)
+            return 3;
+        Sleep(INFINITE);
+    }
     if (GetEnvironmentVariableA("QV_RECORD", target, sizeof target) == 0)
         return 1;
     wsprintfA(partial, "%s.part", target);

@@ -98,18 +98,20 @@ TEST_CASE("IconDirectorySound: the directory of an icon file lies within the fil
 {
     // one image of 100 bytes at offset 22
     const std::vector<unsigned char> one = {0, 0, 1, 0, 1, 0, 32, 32, 0, 0, 1, 0, 32, 0, 100, 0, 0, 0, 22, 0, 0, 0};
-    struct Row { const char* what; std::vector<unsigned char> head; unsigned long long size; bool sound; };
+    // bytes: how much is read for it, the header and the directory it announces at most
+    struct Row { const char* what; std::vector<unsigned char> head; unsigned long long size; bool sound; size_t bytes; };
     const Row rows[] = {
-        {"a whole icon file", one, 122, true},
-        {"the image cut short", one, 121, false},
-        {"65,535 images in 46 bytes", {0, 0, 1, 0, 0xFF, 0xFF}, 46, false},
-        {"no images", {0, 0, 1, 0, 0, 0}, 6, false},
-        {"a program", {'M', 'Z', 0x90, 0}, 5000, true},
-        {"a header cut short", {0, 0, 1, 0, 1}, 5, false},
+        {"a whole icon file", one, 122, true, 22},
+        {"the image cut short", one, 121, false, 22},
+        {"65,535 images in 46 bytes", {0, 0, 1, 0, 0xFF, 0xFF}, 46, false, 46},
+        {"no images", {0, 0, 1, 0, 0, 0}, 6, false, 6},
+        {"a program", {'M', 'Z', 0x90, 0, 3, 0}, 5000000, true, 6},
+        {"a header cut short", {0, 0, 1, 0, 1}, 5, false, 5},
     };
     for (const Row& r : rows) {
         CAPTURE(r.what);
         CHECK(IconDirectorySound(r.head.data(), r.head.size(), r.size) == r.sound);
+        CHECK(IconDirectoryBytes(r.head.data(), std::min<size_t>(r.head.size(), 6), r.size) == r.bytes);
     }
 }
 }

@@ -90,12 +90,14 @@ std::string EditorProgram()
     return path;
 }
 
-void Pump(int milliseconds)
+void Pump(int milliseconds, HWND dialog)
 {
     const DWORD start = GetTickCount();
     do {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (dialog && IsDialogMessageA(dialog, &msg))
+                continue;
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
@@ -105,24 +107,33 @@ void Pump(int milliseconds)
 
 static BoxAnswerer* Answerer;
 
-// A box's caption and texts joined by "|"; false for a dialog with fields, which is no box.
-static bool BoxTexts(HWND dialog, std::string& texts)
+// A box's caption and texts joined by "|", and its icon and buttons; false for a dialog with fields, which is no box.
+static bool BoxTexts(HWND dialog, std::string& texts, std::string& face)
 {
     char text[2048] = "";
     if (!GetClassNameA(dialog, text, sizeof text) || lstrcmpA(text, "#32770") != 0)
         return false;
     GetWindowTextA(dialog, text, sizeof text);
     texts = text;
+    std::string icon = "no icon", buttons;
+    const struct { LPCSTR id; const char* word; } icons[] = {
+        {IDI_HAND, "error"}, {IDI_QUESTION, "question"}, {IDI_EXCLAMATION, "warning"}, {IDI_ASTERISK, "information"}};
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         GetClassNameA(child, text, sizeof text);
         const bool label = lstrcmpiA(text, "Static") == 0;
         if (!label && lstrcmpiA(text, "Button") != 0)
             return false;
         // An icon control holds its resource name as text, not words.
-        const LONG type = GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK;
+        const LONG style = GetWindowLongA(child, GWL_STYLE), type = style & SS_TYPEMASK;
+        if (label && type == SS_ICON)
+            for (const auto& i : icons)
+                icon = (HICON)SendMessageA(child, STM_GETICON, 0, 0) == LoadIconA(nullptr, i.id) ? i.word : icon;
         if (label && type != SS_ICON && type != SS_BITMAP && GetWindowTextA(child, text, sizeof text))
             texts += std::string("|") + text;
+        if (!label && (style & WS_VISIBLE) && GetWindowTextA(child, text, sizeof text))
+            buttons += std::string("|") + text;
     }
+    face = icon + buttons;
     return true;
 }
 
@@ -130,9 +141,10 @@ static bool BoxTexts(HWND dialog, std::string& texts)
 static LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam)
 {
     const CWPRETSTRUCT& call = *reinterpret_cast<CWPRETSTRUCT*>(lParam);
-    std::string texts;
-    if (code == HC_ACTION && call.message == WM_INITDIALOG && BoxTexts(call.hwnd, texts)) {
+    std::string texts, face;
+    if (code == HC_ACTION && call.message == WM_INITDIALOG && BoxTexts(call.hwnd, texts, face)) {
         Answerer->seen += texts + "\n";
+        Answerer->faces += face + "\n";
         ++Answerer->opened;
         std::function<void()> run;
         run.swap(Answerer->onNextBox);

@@ -76,17 +76,18 @@ struct BesideProgram {
     }
 };
 
-// Handles this thread's messages for about the given time.
-void Pump(int milliseconds = 50);
+// Handles this thread's messages for about the given time, keys for a modeless dialog through its manager.
+void Pump(int milliseconds = 50, HWND dialog = nullptr);
 
 // Answers each box of this thread (a dialog of texts and buttons only) as it opens, with the queued
 // answers in turn, then OK, after running what is set to run as the next box opens; keeps its caption
-// and texts joined by "|", and a line feed, for each.
+// and texts joined by "|", and a line feed, for each; and apart its icon ("error", "question",
+// "warning", "information" or "no icon") and its buttons' texts, joined the same way.
 struct BoxAnswerer {
     BoxAnswerer();
     ~BoxAnswerer();
     std::deque<int> answers;
-    std::string seen;
+    std::string seen, faces;
     int opened = 0;  // boxes seen, counted apart: their texts may hold line feeds
     std::function<void()> onNextBox;
     HHOOK hook;

@@ -32,15 +32,81 @@ TEST_SUITE("modify")
         const std::string silent = c.dir.file("silent.exe");
         const std::string noProgram = "Error|No associated executable file found for file\n\rx.qvnone\n";
         REQUIRE(CopyFileA((ProgramFolder() + "\\recorder.exe").c_str(), silent.c_str(), FALSE));
+        std::string fallback;
+        REQUIRE(FindFallbackIconFile(&fallback));
         EditorForm editor(Quoted(c.ini));
-        // Cancel keeps nothing of what was typed
-        CHECK(DriveDialogs({[&](HWND dialog) {
-            TypeInto(GetDlgItem(dialog, IDC_EXEFILENAME), "other.exe");
-            ClickButton(dialog, IDCANCEL);
-        }}, [&] { editor.click(IDC_CHANGE); }));
+        // Enter presses the focused Cancel, which keeps nothing of what was typed; Alt+W leads nowhere
+        CHECK(DriveDialogs({
+            [&](HWND) { TypeKeys(silent), PressKeys({VK_TAB}); },  // the check of the name may take keys of its own
+            [&](HWND) { PressKeys({VK_TAB, VK_TAB, VK_TAB, Alt | 'W', VK_TAB, VK_TAB, VK_RETURN}); },
+        }, [&] { editor.click(IDC_CHANGE); }));
         CHECK(ButtonList[0].FileName == "program0.exe");
         CHECK_FALSE(editor.form.Modified);
-        c.boxes.seen.clear();  // the name was checked as the focus left it
+        CHECK(DriveDialogs({
+            [](HWND dialog) { ClickButton(dialog, IDC_CHANGEICON); },
+            [](HWND) { PressKeys({VK_TAB, VK_RIGHT, VK_TAB, VK_TAB, VK_RETURN}); },  // the next icon, then Cancel
+            [](HWND dialog) { ClickButton(dialog, IDOK); },
+        }, [&] { editor.click(IDC_CHANGE); }));
+        CHECK(ButtonList[0].IconIndex == 0);
+        // the file browsers ask for a file that exists, and stay open for another name
+        c.boxes.seen.clear();
+        c.boxes.opened = 0;
+        char folder[MAX_PATH];  // the browsers move the current folder, where a bare name is looked up
+        GetCurrentDirectoryA(sizeof folder, folder);
+        c.boxes.onNextBox = [] { PressKeys({VK_ESCAPE}); };  // once the box is answered, the browser is left
+        CHECK(DriveDialogs({
+            [](HWND dialog) { ClickButton(dialog, IDC_CHANGEICON); },
+            [&](HWND dialog) { ClickButton(dialog, IDC_LOADICONS), TypeKeys(c.dir.file("none.ico") + "\r"); },
+            [](HWND) { PressKeys({VK_ESCAPE}); },
+            [](HWND dialog) { ClickButton(dialog, IDCANCEL); },
+        }, [&] { editor.click(IDC_CHANGE); }));
+        c.boxes.onNextBox = [] { PressKeys({VK_ESCAPE}); };  // and so does the program browser
+        CHECK(DriveDialogs({
+            [&](HWND dialog) { ClickButton(dialog, IDC_BROWSE), TypeKeys(c.dir.file("none.exe") + "\r"); },
+            [](HWND dialog) { ClickButton(dialog, IDCANCEL); },
+        }, [&] { editor.click(IDC_CHANGE); }));
+        CHECK(c.boxes.opened == 2);
+        SetCurrentDirectoryA(folder);
+        CHECK(c.boxes.seen.find("Error|") == std::string::npos);  // the system's boxes, not the dialogs' errors
+        // every change of the File field is checked before OK closes, and only OK writes the entry
+        // (the shell finds a program for an empty name)
+        const std::vector<int> all = {VK_HOME, VK_END | Shift}, menu = {VK_F10 | Shift};
+        const std::vector<int> tail = {VK_END, VK_LEFT | Shift, VK_LEFT | Shift, VK_LEFT | Shift, VK_LEFT | Shift};
+        std::vector<int> cut = {Alt | 'A'};  // the name typed into Parameters and cut, for the File field
+        for (char k : silent)
+            cut.push_back(VkKeyScanA(k) & 0x7FF);
+        cut.insert(cut.end(), {VK_HOME, VK_END | Shift, Ctrl | 'X', Alt | 'F', VK_HOME, VK_END | Shift});
+        auto then = [](std::vector<int> keys, std::vector<int> more) {
+            keys.insert(keys.end(), more.begin(), more.end());
+            return keys;
+        };
+        struct Row { const char* what; std::vector<int> keys; int command; const char* left; };
+        const Row rows[] = {
+            {"Delete of the whole name", then(all, {VK_DELETE}), IDC_CHANGE, ""},
+            {"Delete", then(tail, {VK_DELETE}), IDC_CHANGE, "program0"},
+            {"Shift+Del", then(tail, {VK_DELETE | Shift}), IDC_CHANGE, "program0"},
+            {"the menu's Delete", then(tail, then(menu, {'D'})), IDC_CHANGE, "program0"},
+            {"Ctrl+V", then(cut, {Ctrl | 'V'}), IDC_CHANGE, nullptr},
+            {"the menu's Paste on a new entry", then(cut, then(menu, {'P'})), IDC_INSERT, nullptr},
+        };
+        for (const Row& r : rows) {
+            CAPTURE(r.what);
+            c.boxes.seen.clear();
+            HWND opened = nullptr;
+            const std::string box = r.left && *r.left ? "Error|No associated executable file found for file\n\r" +
+                                                            std::string(r.left) + "\n" : "";
+            CHECK(DriveDialogs({
+                [&](HWND dialog) { opened = dialog, PressKeys(then(r.keys, {VK_RETURN})); },
+                [&](HWND dialog) {
+                    CHECK(dialog == opened);  // the check ran and the dialog stays
+                    CHECK(c.boxes.seen == box);
+                    PressKeys(r.left ? std::vector<int>{VK_RETURN, VK_ESCAPE} : std::vector<int>{VK_RETURN});  // OK refused, Esc
+                },
+            }, [&] { editor.click(r.command); }));
+            CHECK(ButtonList[0].FileName == (r.left ? "program0.exe" : silent));
+            CHECK(ButtonList[0].IconFile == (r.left ? Library(100) : fallback));
+        }
+        c.boxes.seen.clear();
         HWND opened = nullptr;
         auto same = [&](HWND dialog) { CHECK(dialog == opened); };  // the check ran, the dialog stays
         const bool finished = DriveDialogs({
@@ -61,8 +127,6 @@ TEST_SUITE("modify")
         }, [&] { editor.click(IDC_CHANGE); });
         CHECK(finished);
         CHECK(c.boxes.seen == noProgram);
-        std::string fallback;
-        REQUIRE(FindFallbackIconFile(&fallback));
         CHECK(ButtonList[0].FileName == "silent.exe");
         CHECK(ButtonList[0].DefaultDirectory == c.dir.path());
         CHECK(ButtonList[0].Parameters == "-p");

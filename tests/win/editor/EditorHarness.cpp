@@ -12,6 +12,9 @@ namespace qe {
 EditorForm::EditorForm(const std::string& parameters)
 {
     StartMainForm(form, ("QVconfig.exe " + parameters).c_str());
+    // keys go to the foreground window, which the display settles only after a while
+    for (DWORD start = GetTickCount(); form.Handle && GetForegroundWindow() != form.Handle && GetTickCount() - start < 3000;)
+        Pump(20);
     Pump();
 }
 
@@ -59,7 +62,9 @@ static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
         return;
     Driver.timedOut = Driver.timedOut || (int)(GetTickCount() - Driver.deadline) > 0;
     if (Driver.timedOut)
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        PostMessageA(IsWindowEnabled(dialog) ? dialog : GetForegroundWindow(), WM_COMMAND, IDCANCEL, 0);
+    else if (IsWindowEnabled(dialog) && (GetForegroundWindow() != dialog || !GetFocus()))
+        SetForegroundWindow(dialog);  // keys go to the foreground window, which a closed box may leave to none
     else if (IsWindowEnabled(dialog) && Driver.next < Driver.steps->size())
         (*Driver.steps)[Driver.next++](dialog);  // a step may open a dialog whose loop runs the next one
 }
@@ -87,6 +92,29 @@ void PostKey(HWND control, WPARAM key)
 {
     PostMessageA(control, WM_KEYDOWN, key, 1);
     PostMessageA(control, WM_KEYUP, key, 0xC0000001);
+}
+
+void PressKeys(const std::vector<int>& keys)
+{
+    const BYTE held[] = {VK_SHIFT, VK_CONTROL, VK_MENU};
+    for (int key : keys) {
+        for (int m = 0; m < 3; ++m)
+            if (key & (Shift << m))
+                keybd_event(held[m], 0, 0, 0);
+        keybd_event((BYTE)key, 0, 0, 0);
+        keybd_event((BYTE)key, 0, KEYEVENTF_KEYUP, 0);
+        for (int m = 2; m >= 0; --m)
+            if (key & (Shift << m))
+                keybd_event(held[m], 0, KEYEVENTF_KEYUP, 0);
+    }
+}
+
+void TypeKeys(const std::string& text)
+{
+    std::vector<int> keys;
+    for (char c : text)
+        keys.push_back(VkKeyScanA(c) & 0x7FF);  // the key, and Shift, Ctrl and Alt as it needs them
+    PressKeys(keys);
 }
 
 void ClickButton(HWND dialog, int id)

@@ -53,6 +53,12 @@ bool DriveDialogs(std::vector<DialogStep> steps, const std::function<void()>& op
 void TypeInto(HWND edit, const std::string& text);
 // Presses a key in a control through the dialog's own message loop.
 void PostKey(HWND control, WPARAM key);
+// Presses keys as the keyboard does, through the system's input into the
+// focused window: each a virtual key, with Shift, Ctrl and Alt held as its
+// bits above the key say; or each character of a text by its key.
+const int Shift = 0x100, Ctrl = 0x200, Alt = 0x400;
+void PressKeys(const std::vector<int>& keys);
+void TypeKeys(const std::string& text);
 // Clicks a button as the mouse does: it takes the focus, then is pressed.
 void ClickButton(HWND dialog, int id);
 

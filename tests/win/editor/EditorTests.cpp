@@ -170,60 +170,117 @@ TEST_SUITE("grid")
 
 TEST_SUITE("close")
 {
-    TEST_CASE("the close question: Cancel stays, No leaves the file, Yes saves")
+    TEST_CASE("the close question: Cancel stays, No leaves the file, Yes saves; a log-off asks it and restarts the bar")
     {
         EditorCase c(3);
+        const std::string record = c.dir.file("bar.txt"), bar = ProgramFolder() + "\\recorder.exe";
+        SetEnvironmentVariableA("QV_RECORD", record.c_str());
+        const int LogOff = -1, EnterOnCancel = -2;
         struct Row { int answer; int command; bool open; bool saved; };
         const Row rows[] = {
             {IDCANCEL, IDCANCEL, true, false},
             {IDNO, IDCANCEL, false, false},
             {IDYES, IDCANCEL, false, true},
             {IDYES, 0, false, true},  // the close box
+            {IDCANCEL, LogOff, true, false},
+            {IDNO, LogOff, false, false},
+            {IDYES, LogOff, false, true},
+            {IDNO, EnterOnCancel, false, false},
         };
         for (const Row& r : rows) {
             CAPTURE(r.answer);
+            CAPTURE(r.command);
             WriteFile(c.ini, c.content);
-            EditorForm editor(Quoted(c.ini));
+            DeleteFileA(record.c_str());
+            EditorForm editor(Quoted(c.ini) + " " + Quoted(bar));
             editor.click(IDC_MOVERIGHT);
             c.boxes.seen.clear();
+            c.boxes.faces.clear();
             c.boxes.answers = {r.answer};
-            if (r.command)
+            if (r.command == EnterOnCancel) {
+                PressKeys({VK_TAB | Shift});  // from the grid to Cancel, which takes the default frame from OK
+                Pump(300, editor.form.Handle);
+                HDC screen = GetDC(nullptr);
+                for (int id : {IDOK, IDCANCEL}) {
+                    RECT b;
+                    GetWindowRect(editor.control(id), &b);
+                    CHECK((GetPixel(screen, b.left, b.top) == RGB(0, 0, 0)) == (id == IDCANCEL));
+                }
+                ReleaseDC(nullptr, screen);
+                PressKeys({VK_RETURN});
+                Pump(300, editor.form.Handle);
+            } else if (r.command == LogOff) {
+                const LRESULT ends = SendMessageA(editor.form.Handle, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+                CHECK((ends != 0) == !r.open);
+                SendMessageA(editor.form.Handle, WM_ENDSESSION, (WPARAM)ends, ENDSESSION_LOGOFF);
+            } else if (r.command) {
                 editor.click(r.command);
-            else
+            } else {
                 SendMessageA(editor.form.Handle, WM_CLOSE, 0, 0);
+            }
             CHECK(c.boxes.seen == "Confirm|Save changes to " + c.ini + "?\n");
+            CHECK(c.boxes.faces == "question|&Yes|&No|Cancel\n");
             CHECK(editor.open() == r.open);
             CHECK(Profile(c.ini, "Button1", "Filename") == (r.saved ? "program1.exe" : "program0.exe"));
+            for (DWORD start = GetTickCount(); !r.open && !FileExists(record) && GetTickCount() - start < 5000;)
+                Sleep(50);
+            CHECK(FileExists(record) == !r.open);  // the bar is started again as the run ends
         }
+        SetEnvironmentVariableA("QV_RECORD", nullptr);
     }
 }
 
 TEST_SUITE("start")
 {
-    TEST_CASE("start-up with a missing file or a bad button number, and the launcher started again at the end")
+    TEST_CASE("start-up with a missing, a locked file or a bad button number; one task-bar entry; the launcher started again")
     {
         EditorCase c(2);
         const std::string nolauncher = c.dir.file("nope.exe"), noLaunch = "Error|Unable to start " + nolauncher + "\n";
         const std::string launcher = Quoted(c.ini) + " " + Quoted(nolauncher);
-        struct Row { std::string parameters; bool open; std::string boxes; };
+        const std::string locked = "Error|Unable to read " + c.ini + "\n\r";
+        // what the task bar shows of the run: the caption of an unowned window with the program's icons
+        auto entry = [](HWND window) {
+            const bool shown = !GetWindow(window, GW_OWNER) && GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_APPWINDOW &&
+                               SendMessageA(window, WM_GETICON, ICON_BIG, 0) && SendMessageA(window, WM_GETICON, ICON_SMALL, 0);
+            return shown ? WindowText(window) : "not on the task bar";
+        };
+        struct Row { std::string parameters; bool open; std::string boxes; const char* shown; bool held = false; };
         const Row rows[] = {
             {Quoted(c.dir.file("none.ini")), false,
-             "Confirm|File " + c.dir.file("none.ini") + " not found.\n\rDo you want to open a different file?\n"},
-            {launcher, true, noLaunch},
-            {launcher + " abc", true, "Quenvolet icon properties|'abc' is not a valid integer value.\n" + noLaunch},
-            {launcher + " 2", true, noLaunch},   // the button count: normal mode
-            {launcher + " 1", false, noLaunch},  // direct mode: never shown
+             "Confirm|File " + c.dir.file("none.ini") + " not found.\n\rDo you want to open a different file?\n", ""},
+            {launcher, true, noLaunch, "Configure Quenvolet"},
+            {launcher + " abc", true, "Quenvolet icon properties|'abc' is not a valid integer value.\n" + noLaunch,
+             "Configure Quenvolet"},
+            {launcher + " 2", true, noLaunch, "Configure Quenvolet"},  // the button count: normal mode
+            {launcher + " 1", false, noLaunch, "Quenvolet icon properties"},  // direct mode: never shown
+            {launcher, false, locked, "", true},  // held by another process without sharing; the bar then fails to start
         };
         for (const Row& r : rows) {
             CAPTURE(r.parameters);
             c.boxes.seen.clear();
+            c.boxes.faces.clear();
             c.boxes.answers = {IDNO};
-            DriveDialogs({[](HWND dialog) { ClickButton(dialog, IDCANCEL); }}, [&] {
+            PROCESS_INFORMATION holder = {};  // the recorder holds the file while QV_HOLD names it
+            STARTUPINFOA start = {sizeof start};
+            std::string hold = Quoted(ProgramFolder() + "\\recorder.exe");
+            SetEnvironmentVariableA("QV_HOLD", r.held ? c.ini.c_str() : nullptr);
+            REQUIRE((!r.held || CreateProcessA(nullptr, &hold[0], nullptr, nullptr, 0, 0, nullptr, nullptr, &start, &holder)));
+            SetEnvironmentVariableA("QV_HOLD", nullptr);
+            for (int i = 0; r.held && i < 250 && ReadFile(c.ini) == c.content; ++i)
+                Sleep(20);  // until the file can no longer be read
+            std::string shown;
+            DriveDialogs({[&](HWND dialog) { shown = entry(dialog), ClickButton(dialog, IDCANCEL); }}, [&] {
                 EditorForm editor(r.parameters);
                 CHECK(editor.open() == r.open);
                 CHECK((!editor.open() || IsWindowVisible(editor.form.Handle)));
+                if (editor.open())
+                    shown = entry(editor.form.Handle);
             });
-            CHECK(c.boxes.seen == r.boxes);
+            if (r.held)
+                TerminateProcess(holder.hProcess, 0), WaitForSingleObject(holder.hProcess, 5000);
+            CHECK(c.boxes.seen.substr(0, r.boxes.size()) == r.boxes);  // the locked file's box ends in the system's words
+            CHECK((!r.held || c.boxes.faces.substr(0, 9) == "error|OK\n"));
+            CHECK(shown == r.shown);
             CHECK(ReadFile(c.ini) == c.content);
         }
     }
