@@ -5,6 +5,7 @@
 #include "IconGrid.h"
 #include "Message.h"
 #include "core/EditorCore.h"
+#include "core/Text.h"
 #include "forms/MainForm.h"
 
 #include <commdlg.h>
@@ -142,8 +143,12 @@ void SaveButtonInfo(const TIniFile& ini, int index)
     ini.WriteString(section.c_str(), "Filename", info.FileName.c_str());
     if (!info.DefaultDirectory.empty())
         ini.WriteString(section.c_str(), "DefaultDirectory", info.DefaultDirectory.c_str());
-    if (!info.Parameters.empty())
-        ini.WriteString(section.c_str(), "Parameters", info.Parameters.c_str());
+    if (!info.Parameters.empty()) {
+        // A document quoted whole would come back without its quotes, and so in two pieces.
+        std::string written(info.Parameters.size() + 3, '\0');
+        ProfileText(info.Parameters.c_str(), &written[0], written.size());
+        ini.WriteString(section.c_str(), "Parameters", written.c_str());
+    }
     if (!info.IconFile.empty())
         ini.WriteString(section.c_str(), "IconFile", info.IconFile.c_str());
     if (info.IconIndex != 0)

@@ -22,7 +22,7 @@ TEST_SUITE("file")
             "Horizontal=Left\r\n" + Section("Button1") + Key("Filename", "f.qvnone") + Key("IconIndex", "-$10") +
             Key("Window", "MINIMIZED") + Section("Button3") + Key("Filename", program) + Section("Button4") +
             Key("Filename", silent) + Key("IconIndex", "3") + Section("Button7") + Key("Filename", "") +
-            Section("Button9") + Key("Filename", "None") + Key("Parameters", "p9") + Section("Button25") +
+            Section("Button9") + Key("Filename", "None") + Key("Parameters", "\"\"p 9\"\"") + Section("Button25") +
             Key("Filename", "x") + "\r\n[Odd]\r\nx=1";
         std::string fallback;
         REQUIRE(FindFallbackIconFile(&fallback));
@@ -62,7 +62,8 @@ TEST_SUITE("file")
             CHECK(Profile(c.ini, "window", nullptr) == r.window);
             CHECK(Profile(c.ini, nullptr, nullptr) == "window|Button25|Odd|Button1|Button2|Button3|Button4");
             CHECK(Profile(c.ini, "Button1", nullptr) == "Filename=f.qvnone|IconIndex=65520|Window=Minimized");
-            CHECK(Profile(c.ini, "Button4", nullptr) == "Filename=None|Parameters=p9");
+            // parameters quoted whole, as the bar writes a document, keep their quotes
+            CHECK(Profile(c.ini, "Button4", nullptr) == "Filename=None|Parameters=\"\"p 9\"\"");
         }
     }
 
