@@ -9,7 +9,12 @@
 #include <vector>
 
 #include "Files.h"
+#include "ButtonWindows.h"
+#include "FileSearch.h"
+#include "Launch.h"
+#include "Profile.h"
 #include "QUENVOLT.h"
+#include "Start.h"
 
 namespace qv {
 

@@ -6,24 +6,20 @@ namespace qv {
 
 bool StartBar(const std::string& commandLine, int showCommand)
 {
-    static bool registered = RegisterBarClass(GetModuleHandleA(nullptr));
-    bool ok = registered && CreateBarWindow(GetModuleHandleA(nullptr), commandLine.c_str(), showCommand);
+    bool ok = RegisterBarClass(GetModuleHandleA(nullptr)) && CreateBarWindow(GetModuleHandleA(nullptr), commandLine.c_str(), showCommand);
     Pump(50);
     return ok;
 }
 
 void ResetLauncher()
 {
-    DestroyMenu(PopupMenu);  // fails harmlessly without one
+    DestroyMenu(BarState.PopupMenu);  // fails harmlessly without one
     if (BarState.BarWindow != nullptr && IsWindow(BarState.BarWindow))
         DestroyWindow(BarState.BarWindow);
     ReleaseBarResources();
-    PopupMenu = nullptr;
-    FallbackIconCounter = PopupSlot = 0;
-    HelpOpen = false;
-    const bool hasWorkArea = BarState.HasWorkArea;
+    // The next case registers the class again, as a new process would.
+    UnregisterClassA(BarClassName, GetModuleHandleA(nullptr));
     BarState = TBarState();
-    BarState.HasWorkArea = hasWorkArea;
     Pump(20);
 }
 
@@ -72,10 +68,10 @@ static LRESULT CALLBACK WatchPopup(HWND window, UINT message, WPARAM wParam, LPA
 {
     if (message == WM_MENUSELECT && popupUnheard)
         return 0;
-    if (message == WM_ENTERIDLE && wParam == MSGF_MENU && PopupMenu != nullptr && popupTexts.empty()) {
-        for (int i = 0; i < GetMenuItemCount(PopupMenu); ++i) {
+    if (message == WM_ENTERIDLE && wParam == MSGF_MENU && BarState.PopupMenu != nullptr && popupTexts.empty()) {
+        for (int i = 0; i < GetMenuItemCount(BarState.PopupMenu); ++i) {
             char text[300] = "";
-            GetMenuStringA(PopupMenu, (UINT)i, text, sizeof text, MF_BYPOSITION);
+            GetMenuStringA(BarState.PopupMenu, (UINT)i, text, sizeof text, MF_BYPOSITION);
             popupTexts.push_back(text);
         }
         if (popupKey != 0)
