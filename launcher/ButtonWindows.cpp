@@ -149,10 +149,19 @@ void DrawButton(const DRAWITEMSTRUCT* drawItem)
     SelectObject(BarState.FaceDc[0], previous);
 }
 
-void PaintSeparators(HWND bar)
+void PaintContent(HDC dc, const RECT& area)
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(bar, &ps);
+    // The faces are painted as the button windows show them, so that a copy of the bar looks like the bar.
+    for (int slot = 0; slot < ButtonCount && BarState.FaceDc[0] != nullptr; ++slot) {
+        const LauncherButton* b = ButtonTable[slot];
+        const int left = CellLeft(slot, CellWidth());
+        if (b == nullptr || left >= area.right || left + CellWidth() <= area.left)
+            continue;
+        const bool pushed = (SendMessageA(b->ButtonWindow, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+        HGDIOBJ previousFace = SelectObject(BarState.FaceDc[0], pushed ? b->DownFace : b->UpFace);
+        BitBlt(dc, left, 0, CellWidth(), CellHeight(), BarState.FaceDc[0], 0, 0, SRCCOPY);
+        SelectObject(BarState.FaceDc[0], previousFace);
+    }
     HGDIOBJ previous = SelectObject(dc, BarState.SeparatorPen);
     for (int i = 1; i < ButtonCount; ++i) {
         int x = SeparatorX(i, CellWidth());
@@ -160,7 +169,6 @@ void PaintSeparators(HWND bar)
         LineTo(dc, x, CellHeight());
     }
     SelectObject(dc, previous);
-    EndPaint(bar, &ps);
 }
 
 void DeleteButton(int slot)

@@ -16,8 +16,9 @@ void AttachToolTips();
 void NameButtonWindow(int slot);
 void PaintButtonFaces(HWND bar, int slot);
 void DrawButton(const DRAWITEMSTRUCT* drawItem);
-// Paints the lines between the buttons, for WM_PAINT.
-void PaintSeparators(HWND bar);
+// Paints the bar's client area within area into dc: the faces as the buttons
+// show them and the lines between them.
+void PaintContent(HDC dc, const RECT& area);
 void DeleteButton(int slot);
 
 #endif

@@ -36,7 +36,17 @@ static void OnMove()
 
 static void OnPaint(HWND window)
 {
-    PaintSeparators(window);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    PaintContent(dc, ps.rcPaint);
+    EndPaint(window, &ps);
+}
+
+static void OnPrintClient(HWND window, HDC dc)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    PaintContent(dc, client);
 }
 
 static void OnClose(HWND bar)
@@ -149,6 +159,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_PAINT:
         OnPaint(window);
+        return 0;
+    case WM_PRINTCLIENT:
+        OnPrintClient(window, (HDC)wParam);
         return 0;
     case WM_CLOSE:
         OnClose(window);

@@ -40,6 +40,28 @@ Capture::Capture(HWND window, bool repaint)
     ReleaseDC(nullptr, screen);
 }
 
+Capture Capture::Printed(HWND window)
+{
+    Capture shot;
+    RECT r;
+    GetClientRect(window, &r);
+    shot.w = r.right, shot.h = r.bottom;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, shot.w, shot.h);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    FillRect(dc, &r, (HBRUSH)GetStockObject(WHITE_BRUSH));
+    SendMessageA(window, WM_PRINTCLIENT, (WPARAM)dc, PRF_CLIENT);
+    for (int y = 0; y < shot.h; ++y)
+        for (int x = 0; x < shot.w; ++x)
+            shot.pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return shot;
+}
+
 std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds)
 {
     // Renamed when complete, the record may still be held for a moment: it is read until its "end=" line is in.
