@@ -1,46 +1,12 @@
-// Start-up of the launcher and the placement of the bar: the window class,
-// the configuration file, the bar window in its place, snapping, re-fitting,
-// always-on-top and the saving of the settings.
-#include "QUENVOLT.h"
+// The placement of the bar: the work area, the bar's size, snapping,
+// re-fitting and always-on-top.
+#include "Bar.h"
 
 const char BarClassName[] = "QuenvoltWClass";
 const char HelpFileName[] = "Quenvolt.hlp";
 const char DefaultTitle[] = "Quenvolet";
 
-static const char WindowSection[] = "Window";
-static const DWORD BarStyle = WS_CAPTION | WS_SYSMENU;
-static const DWORD BarExStyle = WS_EX_TOOLWINDOW;
-
 TBarState BarState;
-
-int BarMessage(const char* text, const char* caption, UINT flags)
-{
-    ++BarState.OpenBoxes;
-    int answer = MessageBoxA(BarState.BarWindow, text, caption, flags | MB_SETFOREGROUND);
-    --BarState.OpenBoxes;
-    ResumeDeferredDrops();
-    return answer;
-}
-
-bool RegisterBarClass(HINSTANCE instance)
-{
-    OSVERSIONINFOA version;
-    ZeroMemory(&version, sizeof version);
-    version.dwOSVersionInfoSize = sizeof version;
-    if (GetVersionExA(&version))
-        BarState.HasWorkArea = version.dwMajorVersion * 100 + version.dwMinorVersion > 390;
-
-    WNDCLASSA wc;
-    ZeroMemory(&wc, sizeof wc);
-    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = MainWndProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, QUENVOLT_ICON_NAME);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-    wc.lpszClassName = BarClassName;
-    return RegisterClassA(&wc) != 0;
-}
 
 static void TakeRect(const RECT& r, BarRect* work)
 {
@@ -87,93 +53,6 @@ void ComputeBarSize(int* width, int* height)
         *width = minimum;
 }
 
-void ReadSection(const char* name, TSection* section)
-{
-    section->Name = name;
-    DWORD n = GetPrivateProfileSectionA(name, section->Block, sizeof section->Block, BarState.ConfigFilePath);
-    section->Whole = n < sizeof section->Block - 2;
-}
-
-void ReadKey(const TSection& section, const char* key, const char* fallback, char* out, DWORD size)
-{
-    if (!section.Whole)
-        GetPrivateProfileStringA(section.Name, key, fallback, out, size, BarState.ConfigFilePath);
-    else if (!SectionValue(section.Block, key, out, size))
-        TextCopy(out, size, fallback);
-}
-
-bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showCommand)
-{
-    BarState.Instance = instance;
-
-    if (TakeConfigPath(commandLine, BarState.ConfigFilePath, sizeof BarState.ConfigFilePath) == nullptr) {
-        DWORD n = GetModuleFileNameA(nullptr, BarState.ConfigFilePath, sizeof BarState.ConfigFilePath);
-        if (n == 0 || n >= sizeof BarState.ConfigFilePath)
-            BarState.ConfigFilePath[sizeof BarState.ConfigFilePath - 1] = '\0';
-        ReplaceExtensionWithIni(BarState.ConfigFilePath, sizeof BarState.ConfigFilePath);
-    }
-
-    char found[PathSize];
-    if (LocateFile(BarState.ConfigFilePath, found, sizeof found)) {
-        TextCopy(BarState.ConfigFilePath, sizeof BarState.ConfigFilePath, found);
-        for (unsigned n = 1; n <= (unsigned)MaxButtons; ++n)
-            if (LoadButton(n, ButtonCount))
-                ++ButtonCount;
-    }
-
-    BarState.CellWidth = GetSystemMetrics(SM_CXICON) + 6;
-    BarState.CellHeight = GetSystemMetrics(SM_CYICON) + 6;
-
-    int width, height;
-    ComputeBarSize(&width, &height);
-    BarRect work;
-    GetWorkArea(&work);
-    int x = work.right - width;
-    int y = work.bottom - height;
-
-    TSection window;
-    ReadSection(WindowSection, &window);
-    char title[64];
-    char value[10];
-    ReadKey(window, "Title", DefaultTitle, title, sizeof title);
-    ReadKey(window, "AlwaysOnTop", "", value, sizeof value);
-    if (SameTextNoCase(value, "True"))
-        BarState.AlwaysOnTop = true;
-    ReadKey(window, "Position", "", value, sizeof value);
-
-    if (SameTextNoCase(value, "Fixed")) {
-        BarState.PlacementFlags = Docked;
-        ReadKey(window, "Horizontal", "", value, sizeof value);
-        if (SameTextNoCase(value, "Left")) {
-            x = work.left;
-            BarState.PlacementFlags |= DockLeft;
-        }
-        ReadKey(window, "Vertical", "", value, sizeof value);
-        if (SameTextNoCase(value, "Top")) {
-            y = work.top;
-            BarState.PlacementFlags |= DockTop;
-        }
-    } else {
-        ReadKey(window, "Left", "", value, sizeof value);
-        x = value[0] != '\0' ? ParseInt(value) : (int)CW_USEDEFAULT;
-        ReadKey(window, "Top", "", value, sizeof value);
-        y = value[0] != '\0' ? ParseInt(value) : (int)CW_USEDEFAULT;
-    }
-
-    HWND bar = CreateWindowExA(BarExStyle | (BarState.AlwaysOnTop ? WS_EX_TOPMOST : 0), BarClassName, title, BarStyle,
-                               x, y, width, height, nullptr, nullptr, instance, nullptr);
-    if (bar == nullptr)
-        return false;
-    BarState.BarWindow = bar;
-    DragAcceptFiles(bar, TRUE);
-    // The first WM_MOVE may come with the first showing: a bar starts where it was saved.
-    BarState.InSnapMove = true;
-    ShowWindow(bar, showCommand);
-    UpdateWindow(bar);
-    BarState.InSnapMove = false;
-    return true;
-}
-
 void SnapToCorner()
 {
     RECT r;
@@ -212,46 +91,4 @@ void ToggleAlwaysOnTop()
                   MF_BYCOMMAND | (BarState.AlwaysOnTop ? MF_CHECKED : MF_UNCHECKED));
     SetWindowPos(BarState.BarWindow, BarState.AlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW);
-}
-
-bool SaveWindowSettings(HWND bar)
-{
-    const char* file = BarState.ConfigFilePath;
-    bool ok = WritePrivateProfileStringA(WindowSection, "AlwaysOnTop", BarState.AlwaysOnTop ? "True" : "False", file);
-    if (!(BarState.PlacementFlags & Docked)) {
-        RECT r;
-        GetWindowRect(bar, &r);
-        // Room for any coordinate, so that no position is ever cut.
-        char left[12], top[12];
-        FormatInt(left, sizeof left, r.left);
-        FormatInt(top, sizeof top, r.top);
-        ok &= WritePrivateProfileStringA(WindowSection, "Horizontal", nullptr, file) != FALSE;
-        ok &= WritePrivateProfileStringA(WindowSection, "Vertical", nullptr, file) != FALSE;
-        ok &= WritePrivateProfileStringA(WindowSection, "Left", left, file) != FALSE;
-        ok &= WritePrivateProfileStringA(WindowSection, "Top", top, file) != FALSE;
-    } else {
-        ok &= WritePrivateProfileStringA(WindowSection, "Left", nullptr, file) != FALSE;
-        ok &= WritePrivateProfileStringA(WindowSection, "Top", nullptr, file) != FALSE;
-    }
-    return ok;
-}
-
-// A bar kept where the user may not write (Program Files, a read-only file)
-// would otherwise lose its settings without a word.
-void ReportSaveFailure()
-{
-    char text[PathSize + 128];
-    TextCopy(text, sizeof text, "The settings could not be saved to\n");
-    TextAppend(text, sizeof text, BarState.ConfigFilePath);
-    TextAppend(text, sizeof text, "\nThe file or its folder may be write-protected.");
-    BarMessage(text, DefaultTitle, MB_OK | MB_ICONWARNING);
-}
-
-void SaveSettings(bool reportFailure)
-{
-    bool saved = SaveWindowSettings(BarState.BarWindow);
-    if (BarState.UnsavedChanges && !FlushButtons())
-        saved = false;
-    if (!saved && reportFailure)
-        ReportSaveFailure();
 }

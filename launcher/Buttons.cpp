@@ -1,13 +1,13 @@
 // The button table: loading a Button<n> section into a slot, the program
-// lookup, the choice of the icon with its fall-backs, and writing the
-// sections back.
-#include "QUENVOLT.h"
+// lookup and the choice of the icon with its fall-backs.
+#include "Buttons.h"
 
-#include <shellapi.h>
+#include "FileSearch.h"
+#include "Messages.h"
+#include "Profile.h"
 
 LauncherButton* ButtonTable[MaxButtons];
 int ButtonCount;
-int FallbackIconCounter;
 
 static const char NoFile[] = "None";
 
@@ -24,43 +24,12 @@ void FreeButton(LauncherButton* button)
     LocalFree(button);
 }
 
-void ReleaseButton(LauncherButton* button)
-{
-    DestroyIcon(button->Icon);
-    if (button->UpFace != nullptr)
-        DeleteObject(button->UpFace);
-    if (button->DownFace != nullptr)
-        DeleteObject(button->DownFace);
-    FreeButton(button);
-}
-
 static void EmptySlot(int slot)
 {
     if (ButtonTable[slot] != nullptr) {
         FreeButton(ButtonTable[slot]);
         ButtonTable[slot] = nullptr;
     }
-}
-
-// A button that cannot be added: why, then the file's name, within 255
-// characters; a name too long for that keeps its end, which names the file.
-static void ReportCannotAdd(const char* why, const char* name)
-{
-    char text[256];
-    TextCopy(text, sizeof text, why);
-    TextAppendTail(text, sizeof text, name);
-    BarMessage(text, "Cannot add icon", MB_OK | MB_ICONWARNING);
-}
-
-void ReportAddFailure(const char* name, int code)
-{
-    ReportCannotAdd(code == -1 ? "Don't know how to handle shortcut:\n" : "No associated executable file found for file\n",
-                    name);
-}
-
-void ReportLongDocument(const char* name)
-{
-    ReportCannotAdd("The document name is too long for a button:\n", name);
 }
 
 // Puts the shell's display name of the program in place of its name part,
@@ -176,7 +145,7 @@ HICON ChooseButtonIcon(int slot)
         return icon;
 
     TextCopy(b->IconFile, sizeof b->IconFile, "progman.exe");
-    b->IconIndex = ++FallbackIconCounter;
+    b->IconIndex = ++BarState.FallbackIconCounter;
     if ((icon = ExtractValidIcon(b->IconFile, b->IconIndex)) != nullptr)
         return icon;
     // A copy of the shared icon, so that every button icon may be destroyed.
@@ -194,49 +163,4 @@ int FindButtonSlot(HWND window)
         if (ButtonTable[slot] != nullptr && ButtonTable[slot]->ButtonWindow == window)
             return slot;
     return -1;
-}
-
-bool EraseButtonSection(unsigned n)
-{
-    char section[16];
-    FormatButtonSection(section, sizeof section, n);
-    return WritePrivateProfileStringA(section, nullptr, nullptr, BarState.ConfigFilePath) != FALSE;
-}
-
-bool WriteButtonSection(int slot)
-{
-    const LauncherButton* b = ButtonTable[slot];
-    if (b == nullptr)
-        return false;
-    const char* file = BarState.ConfigFilePath;
-    char section[16];
-    FormatButtonSection(section, sizeof section, (unsigned)slot + 1);
-
-    bool ok = WritePrivateProfileStringA(section, "FileName", b->ProgramPath, file);
-    ok &= WritePrivateProfileStringA(section, "DefaultDirectory", b->DefaultDirectory[0] ? b->DefaultDirectory : nullptr, file) != FALSE;
-    // A document quoted whole would come back without its quotes, and so in two pieces.
-    char parameters[ParametersSize + 2];
-    ProfileText(b->Parameters, parameters, sizeof parameters);
-    ok &= WritePrivateProfileStringA(section, "Parameters", b->Parameters[0] ? parameters : nullptr, file) != FALSE;
-    bool ownIcon = b->IconFile[0] == '\0' || SameTextNoCase(b->IconFile, b->ProgramPath);
-    ok &= WritePrivateProfileStringA(section, "IconFile", ownIcon ? nullptr : b->IconFile, file) != FALSE;
-    // Room for any index, so that the icon choice is never cut.
-    char index[12];
-    FormatInt(index, sizeof index, b->IconIndex);
-    ok &= WritePrivateProfileStringA(section, "IconIndex", b->IconIndex != 0 ? index : nullptr, file) != FALSE;
-    ok &= WritePrivateProfileStringA(section, "Window", WordForShowCommand(b->ShowCommand), file) != FALSE;
-    return ok;
-}
-
-bool FlushButtons()
-{
-    bool ok = true;
-    for (unsigned n = 1; n <= (unsigned)MaxButtons; ++n)
-        ok &= EraseButtonSection(n);
-    for (int slot = 0; slot < ButtonCount; ++slot)
-        ok &= WriteButtonSection(slot);
-    // Buttons that did not reach the file are still to be saved.
-    if (ok)
-        BarState.UnsavedChanges = false;
-    return ok;
 }

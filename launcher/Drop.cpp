@@ -1,18 +1,18 @@
 // Files dropped onto the bar: onto a button they are handed to its program,
 // anywhere else each becomes a new button, a shortcut through the shell-link
-// object. A drop arriving while a box of the bar is open waits for it.
-#include "QUENVOLT.h"
+// object.
+#include "Drop.h"
 
-#include <shellapi.h>
 #include <shlobj.h>
 
+#include "Bar.h"
+#include "ButtonWindows.h"
+#include "Buttons.h"
+#include "Launch.h"
+#include "Messages.h"
 #include "core/DropPieces.h"
 
 static const char SorryCaption[] = "Sorry";
-
-// Drops that came while a box of the bar was open, posted again after it.
-static HDROP DeferredDrops[8];
-static int DeferredCount;
 
 static bool IsLeadByte(unsigned char c)
 {
@@ -100,37 +100,6 @@ void HandleDrop(HDROP drop)
         AddDroppedFiles(drop, n);
     else
         RunWithDroppedFiles(drop, n, slot);
-}
-
-bool DeferDrop(HDROP drop)
-{
-    if (BarState.OpenBoxes == 0)
-        return false;
-    if (DeferredCount < (int)(sizeof DeferredDrops / sizeof DeferredDrops[0]))
-        DeferredDrops[DeferredCount++] = drop;
-    else
-        DragFinish(drop);  // more drops than anyone makes during one box
-    return true;
-}
-
-void FreeDeferredDrops()
-{
-    for (int i = 0; i < DeferredCount; ++i)
-        DragFinish(DeferredDrops[i]);
-    DeferredCount = 0;
-    // Drops posted again after a box, but not handled yet, would go with the window.
-    MSG message;
-    while (PeekMessageA(&message, BarState.BarWindow, WM_DROPFILES, WM_DROPFILES, PM_REMOVE))
-        DragFinish((HDROP)message.wParam);
-}
-
-void ResumeDeferredDrops()
-{
-    if (BarState.OpenBoxes != 0)
-        return;
-    for (int i = 0; i < DeferredCount; ++i)
-        PostMessageA(BarState.BarWindow, WM_DROPFILES, (WPARAM)DeferredDrops[i], 0);
-    DeferredCount = 0;
 }
 
 // Takes slot ButtonCount for a new button and widens the bar for it; -1
@@ -245,10 +214,9 @@ static HRESULT ReadShortcut(HWND owner, IShellLinkA* link, IPersistFile* file, c
 // ole32 is loaded by the first dropped shortcut, not at every start of the bar.
 static FARPROC OleProc(const char* name)
 {
-    static HMODULE ole;
-    if (ole == nullptr)
-        ole = LoadLibraryA("ole32.dll");
-    return ole != nullptr ? GetProcAddress(ole, name) : nullptr;
+    if (BarState.Ole == nullptr)
+        BarState.Ole = LoadLibraryA("ole32.dll");
+    return BarState.Ole != nullptr ? GetProcAddress(BarState.Ole, name) : nullptr;
 }
 
 typedef HRESULT(WINAPI* CoInitializeProc)(LPVOID);

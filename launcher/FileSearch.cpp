@@ -1,7 +1,7 @@
 // Finding a file by name the way the system searches for programs: start-up
 // looks for the configuration file, the icons for shell32.dll and the
 // hand-over for the editor.
-#include "QUENVOLT.h"
+#include "FileSearch.h"
 
 // Looks for name in one directory; found receives the full path.
 static bool FindInDirectory(const char* directory, const char* name, char* found, size_t size)

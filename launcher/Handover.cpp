@@ -1,5 +1,10 @@
 // Handing the configuration over to the editor, QVconfig.
-#include "QUENVOLT.h"
+#include "Handover.h"
+
+#include "FileSearch.h"
+#include "Launch.h"
+#include "Messages.h"
+#include "Profile.h"
 
 void StartEditor(int slot)
 {

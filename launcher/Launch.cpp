@@ -1,5 +1,7 @@
 // Starting a button's program, and starting a program in general.
-#include "QUENVOLT.h"
+#include "Launch.h"
+
+#include "Messages.h"
 
 void RunButton(int slot, const char* directory, const char* extraArguments)
 {

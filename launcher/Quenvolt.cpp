@@ -1,5 +1,5 @@
 // Quenvolt, the launcher bar: the program entry and its message loop.
-#include "QUENVOLT.h"
+#include "Start.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand)
 {

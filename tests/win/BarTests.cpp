@@ -3,7 +3,7 @@
 
 using namespace qv;
 
-static void Delete(int slot) { PopupSlot = slot, SendMessageA(BarState.BarWindow, WM_COMMAND, IDM_DELETE, 0); }
+static void Delete(int slot) { BarState.PopupSlot = slot, SendMessageA(BarState.BarWindow, WM_COMMAND, IDM_DELETE, 0); }
 
 TEST_SUITE("bar")
 {

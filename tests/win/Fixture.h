@@ -9,7 +9,12 @@
 #include <vector>
 
 #include "Files.h"
+#include "ButtonWindows.h"
+#include "FileSearch.h"
+#include "Launch.h"
+#include "Profile.h"
 #include "QUENVOLT.h"
+#include "Start.h"
 
 namespace qv {
 
@@ -52,12 +57,17 @@ struct WorkAreaGuard {
 // The pixels of a window's client area as the screen shows them, painted anew first unless told not to.
 struct Capture {
     explicit Capture(HWND window, bool repaint = true);
+    // The pixels the window paints, on white, into a memory bitmap asked for through WM_PRINTCLIENT.
+    static Capture Printed(HWND window);
     COLORREF at(int x, int y) const
     {
         return x >= 0 && y >= 0 && x < w && y < h ? pixels[(size_t)y * w + x] : CLR_INVALID;
     }
-    int w, h;
+    int w = 0, h = 0;
     std::vector<COLORREF> pixels;
+
+private:
+    Capture() = default;
 };
 
 inline std::string RecorderPath() { return ProgramFolder() + "\\recorder.exe"; }

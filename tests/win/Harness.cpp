@@ -6,24 +6,20 @@ namespace qv {
 
 bool StartBar(const std::string& commandLine, int showCommand)
 {
-    static bool registered = RegisterBarClass(GetModuleHandleA(nullptr));
-    bool ok = registered && CreateBarWindow(GetModuleHandleA(nullptr), commandLine.c_str(), showCommand);
+    bool ok = RegisterBarClass(GetModuleHandleA(nullptr)) && CreateBarWindow(GetModuleHandleA(nullptr), commandLine.c_str(), showCommand);
     Pump(50);
     return ok;
 }
 
 void ResetLauncher()
 {
-    DestroyMenu(PopupMenu);  // fails harmlessly without one
+    DestroyMenu(BarState.PopupMenu);  // fails harmlessly without one
     if (BarState.BarWindow != nullptr && IsWindow(BarState.BarWindow))
         DestroyWindow(BarState.BarWindow);
     ReleaseBarResources();
-    PopupMenu = nullptr;
-    FallbackIconCounter = PopupSlot = 0;
-    HelpOpen = false;
-    const bool hasWorkArea = BarState.HasWorkArea;
+    // The next case registers the class again, as a new process would.
+    UnregisterClassA(BarClassName, GetModuleHandleA(nullptr));
     BarState = TBarState();
-    BarState.HasWorkArea = hasWorkArea;
     Pump(20);
 }
 
@@ -42,6 +38,28 @@ Capture::Capture(HWND window, bool repaint)
         for (int x = 0; x < w; ++x)
             pixels.push_back(GetPixel(screen, origin.x + x, origin.y + y));
     ReleaseDC(nullptr, screen);
+}
+
+Capture Capture::Printed(HWND window)
+{
+    Capture shot;
+    RECT r;
+    GetClientRect(window, &r);
+    shot.w = r.right, shot.h = r.bottom;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, shot.w, shot.h);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    FillRect(dc, &r, (HBRUSH)GetStockObject(WHITE_BRUSH));
+    SendMessageA(window, WM_PRINTCLIENT, (WPARAM)dc, PRF_CLIENT);
+    for (int y = 0; y < shot.h; ++y)
+        for (int x = 0; x < shot.w; ++x)
+            shot.pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return shot;
 }
 
 std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds)
@@ -72,10 +90,10 @@ static LRESULT CALLBACK WatchPopup(HWND window, UINT message, WPARAM wParam, LPA
 {
     if (message == WM_MENUSELECT && popupUnheard)
         return 0;
-    if (message == WM_ENTERIDLE && wParam == MSGF_MENU && PopupMenu != nullptr && popupTexts.empty()) {
-        for (int i = 0; i < GetMenuItemCount(PopupMenu); ++i) {
+    if (message == WM_ENTERIDLE && wParam == MSGF_MENU && BarState.PopupMenu != nullptr && popupTexts.empty()) {
+        for (int i = 0; i < GetMenuItemCount(BarState.PopupMenu); ++i) {
             char text[300] = "";
-            GetMenuStringA(PopupMenu, (UINT)i, text, sizeof text, MF_BYPOSITION);
+            GetMenuStringA(BarState.PopupMenu, (UINT)i, text, sizeof text, MF_BYPOSITION);
             popupTexts.push_back(text);
         }
         if (popupKey != 0)

@@ -15,11 +15,12 @@ TEST_SUITE("paint")
         const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), dark = GetSysColor(COLOR_BTNSHADOW);
         RECT next = WindowRect(slot(1)->ButtonWindow);
         MapWindowPoints(nullptr, bar(), reinterpret_cast<POINT*>(&next), 2);
-        Capture raised(bar());
+        const Capture raised = Capture::Printed(bar());  // the bar's own copy, which the screen must match
         SetFocus(slot(0)->ButtonWindow);
         REQUIRE(GetFocus() == slot(0)->ButtonWindow);
         SendMessageA(slot(1)->ButtonWindow, BM_SETSTATE, TRUE, 0);
         Capture pressed(bar());
+        const Capture pressedCopy = Capture::Printed(bar());
         // Raised: light top and left edges two pixels wide, dark bottom and right, the icon at 3,3, a line after it.
         // Pressed: dark top and left edges, the icon one pixel further in.
         struct Pixel { const Capture& shot; int x, y; COLORREF colour; } pixels[] = {
@@ -27,12 +28,13 @@ TEST_SUITE("paint")
             {raised, 5, h - 1, dark}, {raised, 3, 3, white}, {raised, 4, 4, first},
             {raised, next.left - 1, h / 2, black},
             {pressed, next.left, 5, dark}, {pressed, next.left + 5, 0, dark}, {pressed, next.left + 4, 4, white},
+            {pressedCopy, next.left, 5, dark},
         };
         for (const Pixel& p : pixels) {
             CAPTURE(p.x);
             CHECK(p.shot.at(p.x, p.y) == p.colour);
         }
-        for (int y = 0; y < h; ++y)  // the focused button looks as it did
+        for (int y = 0; y < h; ++y)  // the focused button looks as it did, and as the copy
             for (int x = 0; x < w; ++x)
                 REQUIRE(pressed.at(x, y) == raised.at(x, y));
 

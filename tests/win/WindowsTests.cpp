@@ -13,7 +13,7 @@ TEST_SUITE("windows")
         REQUIRE(LocateFile("shell32.dll", shell, sizeof shell));
         for (int counter : {0, 100000}) {  // no icon 100001 in progman.exe
             ResetLauncher();
-            FallbackIconCounter = counter;
+            BarState.FallbackIconCounter = counter;
             REQUIRE(start(Section("Button1") + Key("FileName", RecorderPath()) + Key("IconFile", shell) +
                           Key("IconIndex", "-1")));
             REQUIRE(ButtonCount == 1);
@@ -50,7 +50,7 @@ TEST_SUITE("windows")
         CHECK(Click(slot(0)->ButtonWindow, 0, WM_RBUTTONUP, true).size() == 3);
         CHECK(Click(slot(1)->ButtonWindow, 0, WM_RBUTTONUP, true).size() == 3);
         DeleteButton(0);
-        CHECK(SendMessageA(ToolTipWindow, TTM_GETTOOLCOUNT, 0, 0) == 3);
+        CHECK(SendMessageA(BarState.ToolTipWindow, TTM_GETTOOLCOUNT, 0, 0) == 3);
         const std::string program = NamePart(slot(0)->ProgramPath);
         const std::string names[] = {program, program, program + " - letter.qvdoc"};
         for (int s = 0; s < 3; ++s) {

@@ -1,0 +1,24 @@
+// The button windows: their pre-painted faces, tooltips, creation, drawing,
+// delete and release.
+#ifndef QUENVOLT_BUTTONWINDOWS_H
+#define QUENVOLT_BUTTONWINDOWS_H
+
+#include "QUENVOLT.h"
+
+void CreateButtonWindow(HWND bar, int slot);
+// Releases the icon, both faces and the record of one slot.
+void ReleaseButton(LauncherButton* button);
+// The buttons, the line pen and the face DCs, freed when the bar closes.
+void ReleaseBarResources();
+// Gives the button windows their tooltips, once the pointer reaches the bar.
+void AttachToolTips();
+// Gives the button window of a slot its name, as its text and its tooltip.
+void NameButtonWindow(int slot);
+void PaintButtonFaces(HWND bar, int slot);
+void DrawButton(const DRAWITEMSTRUCT* drawItem);
+// Paints the bar's client area within area into dc: the faces as the buttons
+// show them and the lines between them.
+void PaintContent(HDC dc, const RECT& area);
+void DeleteButton(int slot);
+
+#endif

@@ -1,0 +1,98 @@
+// The configuration file's reads and writes: a section read in one call, the
+// window section and the button sections written back.
+#include "Profile.h"
+
+#include "Messages.h"
+
+const char WindowSection[] = "Window";
+
+void ReadSection(const char* name, TSection* section)
+{
+    section->Name = name;
+    DWORD n = GetPrivateProfileSectionA(name, section->Block, sizeof section->Block, BarState.ConfigFilePath);
+    section->Whole = n < sizeof section->Block - 2;
+}
+
+void ReadKey(const TSection& section, const char* key, const char* fallback, char* out, DWORD size)
+{
+    if (!section.Whole)
+        GetPrivateProfileStringA(section.Name, key, fallback, out, size, BarState.ConfigFilePath);
+    else if (!SectionValue(section.Block, key, out, size))
+        TextCopy(out, size, fallback);
+}
+
+bool SaveWindowSettings(HWND bar)
+{
+    const char* file = BarState.ConfigFilePath;
+    bool ok = WritePrivateProfileStringA(WindowSection, "AlwaysOnTop", BarState.AlwaysOnTop ? "True" : "False", file);
+    if (!(BarState.PlacementFlags & Docked)) {
+        RECT r;
+        GetWindowRect(bar, &r);
+        // Room for any coordinate, so that no position is ever cut.
+        char left[12], top[12];
+        FormatInt(left, sizeof left, r.left);
+        FormatInt(top, sizeof top, r.top);
+        ok &= WritePrivateProfileStringA(WindowSection, "Horizontal", nullptr, file) != FALSE;
+        ok &= WritePrivateProfileStringA(WindowSection, "Vertical", nullptr, file) != FALSE;
+        ok &= WritePrivateProfileStringA(WindowSection, "Left", left, file) != FALSE;
+        ok &= WritePrivateProfileStringA(WindowSection, "Top", top, file) != FALSE;
+    } else {
+        ok &= WritePrivateProfileStringA(WindowSection, "Left", nullptr, file) != FALSE;
+        ok &= WritePrivateProfileStringA(WindowSection, "Top", nullptr, file) != FALSE;
+    }
+    return ok;
+}
+
+bool EraseButtonSection(unsigned n)
+{
+    char section[16];
+    FormatButtonSection(section, sizeof section, n);
+    return WritePrivateProfileStringA(section, nullptr, nullptr, BarState.ConfigFilePath) != FALSE;
+}
+
+bool WriteButtonSection(int slot)
+{
+    const LauncherButton* b = ButtonTable[slot];
+    if (b == nullptr)
+        return false;
+    const char* file = BarState.ConfigFilePath;
+    char section[16];
+    FormatButtonSection(section, sizeof section, (unsigned)slot + 1);
+
+    bool ok = WritePrivateProfileStringA(section, "FileName", b->ProgramPath, file);
+    ok &= WritePrivateProfileStringA(section, "DefaultDirectory", b->DefaultDirectory[0] ? b->DefaultDirectory : nullptr, file) != FALSE;
+    // A document quoted whole would come back without its quotes, and so in two pieces.
+    char parameters[ParametersSize + 2];
+    ProfileText(b->Parameters, parameters, sizeof parameters);
+    ok &= WritePrivateProfileStringA(section, "Parameters", b->Parameters[0] ? parameters : nullptr, file) != FALSE;
+    bool ownIcon = b->IconFile[0] == '\0' || SameTextNoCase(b->IconFile, b->ProgramPath);
+    ok &= WritePrivateProfileStringA(section, "IconFile", ownIcon ? nullptr : b->IconFile, file) != FALSE;
+    // Room for any index, so that the icon choice is never cut.
+    char index[12];
+    FormatInt(index, sizeof index, b->IconIndex);
+    ok &= WritePrivateProfileStringA(section, "IconIndex", b->IconIndex != 0 ? index : nullptr, file) != FALSE;
+    ok &= WritePrivateProfileStringA(section, "Window", WordForShowCommand(b->ShowCommand), file) != FALSE;
+    return ok;
+}
+
+bool FlushButtons()
+{
+    bool ok = true;
+    for (unsigned n = 1; n <= (unsigned)MaxButtons; ++n)
+        ok &= EraseButtonSection(n);
+    for (int slot = 0; slot < ButtonCount; ++slot)
+        ok &= WriteButtonSection(slot);
+    // Buttons that did not reach the file are still to be saved.
+    if (ok)
+        BarState.UnsavedChanges = false;
+    return ok;
+}
+
+void SaveSettings(bool reportFailure)
+{
+    bool saved = SaveWindowSettings(BarState.BarWindow);
+    if (BarState.UnsavedChanges && !FlushButtons())
+        saved = false;
+    if (!saved && reportFailure)
+        ReportSaveFailure();
+}

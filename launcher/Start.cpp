@@ -1,0 +1,101 @@
+// Start-up of the launcher: the window class, the configuration file with
+// its buttons, and the bar window in its place.
+#include "Start.h"
+
+#include "Bar.h"
+#include "Buttons.h"
+#include "FileSearch.h"
+#include "Profile.h"
+#include "WndProc.h"
+
+bool RegisterBarClass(HINSTANCE instance)
+{
+    OSVERSIONINFOA version;
+    ZeroMemory(&version, sizeof version);
+    version.dwOSVersionInfoSize = sizeof version;
+    if (GetVersionExA(&version))
+        BarState.HasWorkArea = version.dwMajorVersion * 100 + version.dwMinorVersion > 390;
+
+    WNDCLASSA wc;
+    ZeroMemory(&wc, sizeof wc);
+    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = MainWndProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, QUENVOLT_ICON_NAME);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
+    wc.lpszClassName = BarClassName;
+    return RegisterClassA(&wc) != 0;
+}
+
+bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showCommand)
+{
+    BarState.Instance = instance;
+
+    if (TakeConfigPath(commandLine, BarState.ConfigFilePath, sizeof BarState.ConfigFilePath) == nullptr) {
+        DWORD n = GetModuleFileNameA(nullptr, BarState.ConfigFilePath, sizeof BarState.ConfigFilePath);
+        if (n == 0 || n >= sizeof BarState.ConfigFilePath)
+            BarState.ConfigFilePath[sizeof BarState.ConfigFilePath - 1] = '\0';
+        ReplaceExtensionWithIni(BarState.ConfigFilePath, sizeof BarState.ConfigFilePath);
+    }
+
+    char found[PathSize];
+    if (LocateFile(BarState.ConfigFilePath, found, sizeof found)) {
+        TextCopy(BarState.ConfigFilePath, sizeof BarState.ConfigFilePath, found);
+        for (unsigned n = 1; n <= (unsigned)MaxButtons; ++n)
+            if (LoadButton(n, ButtonCount))
+                ++ButtonCount;
+    }
+
+    BarState.CellWidth = GetSystemMetrics(SM_CXICON) + 6;
+    BarState.CellHeight = GetSystemMetrics(SM_CYICON) + 6;
+
+    int width, height;
+    ComputeBarSize(&width, &height);
+    BarRect work;
+    GetWorkArea(&work);
+    int x = work.right - width;
+    int y = work.bottom - height;
+
+    TSection window;
+    ReadSection(WindowSection, &window);
+    char title[64];
+    char value[10];
+    ReadKey(window, "Title", DefaultTitle, title, sizeof title);
+    ReadKey(window, "AlwaysOnTop", "", value, sizeof value);
+    if (SameTextNoCase(value, "True"))
+        BarState.AlwaysOnTop = true;
+    ReadKey(window, "Position", "", value, sizeof value);
+
+    if (SameTextNoCase(value, "Fixed")) {
+        BarState.PlacementFlags = Docked;
+        ReadKey(window, "Horizontal", "", value, sizeof value);
+        if (SameTextNoCase(value, "Left")) {
+            x = work.left;
+            BarState.PlacementFlags |= DockLeft;
+        }
+        ReadKey(window, "Vertical", "", value, sizeof value);
+        if (SameTextNoCase(value, "Top")) {
+            y = work.top;
+            BarState.PlacementFlags |= DockTop;
+        }
+    } else {
+        ReadKey(window, "Left", "", value, sizeof value);
+        x = value[0] != '\0' ? ParseInt(value) : (int)CW_USEDEFAULT;
+        ReadKey(window, "Top", "", value, sizeof value);
+        y = value[0] != '\0' ? ParseInt(value) : (int)CW_USEDEFAULT;
+    }
+
+    HWND bar = CreateWindowExA(BarExStyle | (BarState.AlwaysOnTop ? WS_EX_TOPMOST : 0), BarClassName, title, BarStyle,
+                               x, y, width, height, nullptr, nullptr, instance, nullptr);
+    if (bar == nullptr)
+        return false;
+    BarState.BarWindow = bar;
+    DragAcceptFiles(bar, TRUE);
+    // The first WM_MOVE may come with the first showing: a bar starts where it was saved.
+    BarState.InSnapMove = true;
+    ShowWindow(bar, showCommand);
+    UpdateWindow(bar);
+    BarState.InSnapMove = false;
+    return true;
+}
