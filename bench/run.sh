@@ -26,7 +26,7 @@ cp "$wbuild/editor/bin/QVconfig.exe" "$wbuild/bin/icons256.dll" "$out/bin/"
 cmake --build "$build/win32" --target Quenvolt bench_limit bench_floor >/dev/null
 
 # Instructions of the native core: independent of machine noise.
-g++ -std=c++17 -Os -I"$root/launcher" "$root/bench/CoreWork.cpp" "$root"/launcher/core/*.cpp -o "$out/corework"
+g++ -std=c++17 -Os -I"$root" "$root/bench/CoreWork.cpp" "$root"/core/*.cpp -o "$out/corework"
 valgrind --tool=callgrind --callgrind-out-file="$out/callgrind.out" \
   --toggle-collect=LoadAndBuildButtons "$out/corework" >/dev/null 2>"$out/callgrind.log"
 instructions="$(sed -n 's/.*Collected : *\([0-9]*\).*/\1/p' "$out/callgrind.log" | tail -1)"

@@ -55,7 +55,9 @@ int CurrentColumn(const TfrmQVConfig& form)
 
 std::string Section(int buttonNumber)
 {
-    return "Button" + std::to_string(buttonNumber);
+    char name[24];
+    FormatButtonSection(name, sizeof name, (unsigned)buttonNumber);
+    return name;
 }
 
 bool FileExists(const std::string& path)

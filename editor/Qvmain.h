@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "core/ButtonValues.h"
 #include "Glyphs.h"
 #include "IconUtil.h"
 #include "forms/Form.h"
 
-const int MaxButtons = 24;
 
 // The bar's buttons in bar order; every slot owns its icon object.
 extern TButtonInfo ButtonList[MaxButtons];

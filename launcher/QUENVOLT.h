@@ -32,7 +32,6 @@
 #include "core/Geometry.h"
 #include "core/Text.h"
 
-const int MaxButtons = 24;
 const size_t PathSize = 260;
 
 extern const char BarClassName[];   // "QuenvoltWClass"

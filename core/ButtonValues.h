@@ -6,6 +6,10 @@
 
 #include <stddef.h>
 
+// The bar holds at most this many buttons, and the file as many Button<n>
+// sections; both programs read and write by it.
+const int MaxButtons = 24;
+
 // Size of a button's parameter field: at most 137 characters.
 const size_t ParametersSize = 138;
 
