@@ -12,17 +12,6 @@ IconFileReads ChangeIconReads;
 
 namespace {
 
-TdlgChangeIcon& Dialog(HWND dialog)
-{
-    return *reinterpret_cast<TdlgChangeIcon*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
-
-bool FileExists(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // An icon file whose directory runs past its end is taken for one without
 // icons, before the system's reader walks off into it. Only the header and
 // the directory it announces are read.
@@ -113,14 +102,6 @@ bool LoadIcons(TdlgChangeIcon& d, const std::string& name, short select, bool us
     return true;
 }
 
-// Text the dialog puts into the File name field is no change of the user's to check.
-void SetFileName(TdlgChangeIcon& d, const std::string& name)
-{
-    d.SettingFileName = true;
-    SetWindowTextA(Control(d, IDC_ICONFILENAME), name.c_str());
-    d.SettingFileName = false;
-}
-
 void CheckIconFileName(TdlgChangeIcon& d)
 {
     if (d.Checking)
@@ -133,7 +114,7 @@ void CheckIconFileName(TdlgChangeIcon& d)
         else
             EditorMessage(d.Handle, MessageError, "File " + name + " not found");
     }
-    SetFileName(d, d.CurrentIconFile);
+    SetGuardedText(Control(d, IDC_ICONFILENAME), d.CurrentIconFile, d.SettingFileName);
     d.OkResult = IDOK;
     d.Checking = false;
 }
@@ -145,25 +126,18 @@ void btnLoadIconsClick(TdlgChangeIcon& d)
         start = ControlText(d, IDC_ICONFILENAME);
     if (start.empty())
         start = d.LastBrowsed;
-    char name[MAX_PATH] = "";
     const std::string directory = IconDirectoryOf(start);
-    OPENFILENAMEA open;
-    ZeroMemory(&open, sizeof open);
-    open.lStructSize = sizeof open;
-    open.hwndOwner = d.Handle;
-    open.lpstrFilter = "Icon files (*.ico)\0*.ico\0Programs (*.exe)\0*.exe\0DLL's (*.dll)\0*.dll\0"
-                       "Icon libraries (*.nil)\0*.nil\0All files (*.*)\0*.*\0";
-    open.nFilterIndex = start.empty() ? 1 : (DWORD)IconFilterIndex(start);
-    open.lpstrInitialDir = directory.empty() ? nullptr : directory.c_str();
-    open.lpstrFile = name;
-    open.nMaxFile = sizeof name;
-    open.lpstrTitle = "Select icon file";
-    open.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
-    if (!GetOpenFileNameA(&open))
+    std::string name;
+    if (!ExecuteOpenDialog(d.Handle, "Select icon file",
+                           "Icon files (*.ico)\0*.ico\0Programs (*.exe)\0*.exe\0DLL's (*.dll)\0*.dll\0"
+                           "Icon libraries (*.nil)\0*.nil\0All files (*.*)\0*.*\0",
+                           start.empty() ? 1 : (DWORD)IconFilterIndex(start),
+                           OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, &name,
+                           directory.empty() ? nullptr : directory.c_str()))
         return;
     d.LastBrowsed = name;
     if (LoadIcons(d, name, 0, false))
-        SetFileName(d, d.CurrentIconFile);
+        SetGuardedText(Control(d, IDC_ICONFILENAME), d.CurrentIconFile, d.SettingFileName);
 }
 
 void IconGridDrawCell(TdlgChangeIcon& d, const GridDrawCell& draw)
@@ -247,7 +221,7 @@ void FormCreate(TdlgChangeIcon& d)
     WatchPushButtons(d.Handle);
     d.IconCount = 0;
     LoadIcons(d, d.Button->IconFile, (short)d.Button->IconIndex, true);
-    SetFileName(d, d.CurrentIconFile);
+    SetGuardedText(Control(d, IDC_ICONFILENAME), d.CurrentIconFile, d.SettingFileName);
     SetFocus(Control(d, IDC_ICONFILENAME));
 }
 
@@ -259,18 +233,10 @@ void FormClose(TdlgChangeIcon& d)
     DeleteGlyphFaces(d.Glyphs);
 }
 
-INT_PTR CALLBACK ChangeIconDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR ChangeIconDialogProc(TdlgChangeIcon& d, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
-        Dialog(window).Handle = window;
-        FormCreate(Dialog(window));
-        return FALSE;  // the File name field has the focus
-    }
-    if (GetWindowLongPtrA(window, DWLP_USER) == 0)
-        return FALSE;
-    TdlgChangeIcon& d = Dialog(window);
     switch (message) {
+    case WM_INITDIALOG: FormCreate(d); return FALSE;  // the File name field has the focus
     case WM_COMMAND: OnCommand(d, LOWORD(wParam), HIWORD(wParam)); return TRUE;
     case WM_NOTIFY: {
         const NMHDR& hdr = *reinterpret_cast<const NMHDR*>(lParam);
@@ -279,7 +245,7 @@ INT_PTR CALLBACK ChangeIconDialogProc(HWND window, UINT message, WPARAM wParam, 
         return TRUE;
     }
     case WM_DRAWITEM: OnDrawItem(d, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
-    case WM_DESTROY: FormClose(d); SetWindowLongPtrA(window, DWLP_USER, 0); return TRUE;
+    case WM_DESTROY: FormClose(d); return TRUE;
     default: return FALSE;
     }
 }
@@ -293,6 +259,6 @@ bool ExecuteChangeIconDialog(HWND owner, TButtonInfo& button, int left, int top)
     d.Left = left;
     d.Top = top;
     EmptyDialog dialog = MakeEmptyDialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
-    return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &dialog.header, owner, ChangeIconDialogProc,
-                                   (LPARAM)&d) == IDOK;
+    return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &dialog.header, owner,
+                                   RecordProc<TdlgChangeIcon, ChangeIconDialogProc>, (LPARAM)&d) == IDOK;
 }

@@ -1,7 +1,6 @@
 #include "Dlgmod.h"
 
 #include "Chngicon.h"
-#include "Qvmain.h"
 #include "forms/ModifyForm.h"
 
 #include <commdlg.h>
@@ -10,23 +9,10 @@ namespace {
 
 const char* const WindowStyleItems[] = {"Normal", "Minimized", "Maximized"};
 
-TdlgModify& Dialog(HWND dialog)
-{
-    return *reinterpret_cast<TdlgModify*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
-
 void ShowPicture(TdlgModify& d, bool fallsBack)
 {
     d.PictureFallsBack = fallsBack;
     InvalidateRect(Control(d, IDC_ICONPICTURE), nullptr, TRUE);
-}
-
-// Text the dialog puts into the File field is no change of the user's to check.
-void SetFileName(TdlgModify& d, const std::string& name)
-{
-    d.SettingFileName = true;
-    SetWindowTextA(Control(d, IDC_EXEFILENAME), name.c_str());
-    d.SettingFileName = false;
 }
 
 // Runs the program lookup when the File field no longer names the copy's
@@ -51,22 +37,14 @@ void edtDefaultDirExit(TdlgModify& d)
 
 void btnBrowseClick(TdlgModify& d)
 {
-    char name[MAX_PATH] = "";
-    OPENFILENAMEA open;
-    ZeroMemory(&open, sizeof open);
-    open.lStructSize = sizeof open;
-    open.hwndOwner = d.Handle;
-    open.lpstrFilter = "Programs (*.exe *.com)\0*.exe;*.com\0Batch files (*.bat *.cmd)\0*.bat;*.cmd\0"
-                       "Documents (*.doc)\0*.doc\0Text files (*.txt)\0*.txt\0"
-                       "Spreadsheets (*.xls *.wb? *.wk?)\0*.xls;*.wb?;*.wk?\0All files (*.*)\0*.*\0";
-    open.nFilterIndex = 1;
-    open.lpstrFile = name;
-    open.nMaxFile = sizeof name;
-    open.lpstrTitle = "Browse";
-    open.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
-    if (!GetOpenFileNameA(&open))
+    std::string name;
+    if (!ExecuteOpenDialog(d.Handle, "Browse",
+                           "Programs (*.exe *.com)\0*.exe;*.com\0Batch files (*.bat *.cmd)\0*.bat;*.cmd\0"
+                           "Documents (*.doc)\0*.doc\0Text files (*.txt)\0*.txt\0"
+                           "Spreadsheets (*.xls *.wb? *.wk?)\0*.xls;*.wb?;*.wk?\0All files (*.*)\0*.*\0",
+                           1, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, &name))
         return;
-    SetFileName(d, name);
+    SetGuardedText(Control(d, IDC_EXEFILENAME), name, d.SettingFileName);
     CheckFileName(d);
 }
 
@@ -76,7 +54,7 @@ void btnChangeIconClick(TdlgModify& d)
     GetWindowRect(d.Handle, &r);
     if (ExecuteChangeIconDialog(d.Handle, d.ButtonInfo, r.left + DoubleFrameWidth, r.top + CaptionFrameHeight)) {
         ShowPicture(d, false);  // the chosen icon as it is, even none
-        SetFileName(d, d.ButtonInfo.FileName);
+        SetGuardedText(Control(d, IDC_EXEFILENAME), d.ButtonInfo.FileName, d.SettingFileName);
     }
 }
 
@@ -107,7 +85,7 @@ void btnOKClick(TdlgModify& d)
     if (style >= 0 && style <= 2)
         d.ButtonInfo.WindowState = (unsigned char)style;
     // the entry keeps its icon object, which receives a copy of the image
-    ButtonList[d.CurrentButton] = d.ButtonInfo;
+    *d.Entry = d.ButtonInfo;
     CloseDialog(d, IDOK);
 }
 
@@ -169,8 +147,8 @@ void FormShow(TdlgModify& d)
 {
     SetWindowTextA(d.Handle, d.Caption.c_str());
     SizeForm(d.Handle, d.Left, d.Top, ModifyFormWidth, ModifyFormHeight);
-    d.ButtonInfo = ButtonList[d.CurrentButton];
-    SetFileName(d, d.ButtonInfo.FileName);
+    d.ButtonInfo = *d.Entry;
+    SetGuardedText(Control(d, IDC_EXEFILENAME), d.ButtonInfo.FileName, d.SettingFileName);
     SetWindowTextA(Control(d, IDC_PARAMETERS), d.ButtonInfo.Parameters.c_str());
     SetWindowTextA(Control(d, IDC_DEFAULTDIR), d.ButtonInfo.DefaultDirectory.c_str());
     SendMessageA(Control(d, IDC_WINDOWSTYLE), CB_SETCURSEL, d.ButtonInfo.WindowState, 0);
@@ -186,40 +164,32 @@ void FormDestroy(TdlgModify& d)
     DeleteGlyphFaces(d.Glyphs);
 }
 
-INT_PTR CALLBACK ModifyDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR ModifyDialogProc(TdlgModify& d, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
-        Dialog(window).Handle = window;
-        FormCreate(Dialog(window));
-        FormShow(Dialog(window));
-        return FALSE;  // the File field has the focus
-    }
-    if (GetWindowLongPtrA(window, DWLP_USER) == 0)
-        return FALSE;
-    TdlgModify& d = Dialog(window);
     switch (message) {
+    case WM_INITDIALOG:
+        FormCreate(d);
+        FormShow(d);
+        return FALSE;  // the File field has the focus
     case WM_COMMAND: OnCommand(d, LOWORD(wParam), HIWORD(wParam)); return TRUE;
     case WM_DRAWITEM: OnDrawItem(d, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
-    case WM_DESTROY: FormDestroy(d); SetWindowLongPtrA(window, DWLP_USER, 0); return TRUE;
+    case WM_DESTROY: FormDestroy(d); return TRUE;
     default: return FALSE;
     }
 }
 
 }  // namespace
 
-bool ExecuteModifyDialog(HWND owner, const char* caption, int index, int left, int top)
+bool ExecuteModifyDialog(HWND owner, const char* caption, TButtonInfo& entry, int left, int top)
 {
-    if (index < 0 || index >= MaxButtons)
-        return false;
     TdlgModify d;
     d.Caption = caption;
-    d.CurrentButton = (unsigned short)index;
+    d.Entry = &entry;
     d.Left = left;
     d.Top = top;
     d.TaskBarEntry = owner == nullptr;
     EmptyDialog dialog = MakeEmptyDialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
                                          d.TaskBarEntry ? WS_EX_APPWINDOW : 0);
-    return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &dialog.header, owner, ModifyDialogProc,
-                                   (LPARAM)&d) == IDOK;
+    return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &dialog.header, owner,
+                                   RecordProc<TdlgModify, ModifyDialogProc>, (LPARAM)&d) == IDOK;
 }

@@ -1,5 +1,5 @@
-// TdlgModify, the button properties dialog: one entry of ButtonList edited
-// in a working copy that OK writes back.
+// TdlgModify, the button properties dialog: one button edited in a working
+// copy that OK writes back.
 #ifndef QVCONFIG_DLGMOD_H
 #define QVCONFIG_DLGMOD_H
 
@@ -16,7 +16,7 @@ struct TdlgModify {
     HWND Handle = nullptr;
     std::string Caption;
     int Left = 0, Top = 0;
-    unsigned short CurrentButton = 0;
+    TButtonInfo* Entry = nullptr;  // the button edited, which OK writes into
     TButtonInfo ButtonInfo;      // the working copy, its icon image its own
     bool FileNameValid = true;
     int OkResult = IDOK;         // 0 while the File field holds a change not yet checked
@@ -28,10 +28,10 @@ struct TdlgModify {
     GlyphFaces Glyphs = {};
 };
 
-// Edits entry index of ButtonList in a modal dialog with the given caption,
-// its top-left corner at left, top; true when the user confirmed with OK
-// (the entry then holds the edited button). Without an owner the dialog is
-// the run's window on the task bar.
-bool ExecuteModifyDialog(HWND owner, const char* caption, int index, int left, int top);
+// Edits entry in a modal dialog with the given caption, its top-left corner
+// at left, top; true when the user confirmed with OK (entry then holds the
+// edited button). Without an owner the dialog is the run's window on the
+// task bar.
+bool ExecuteModifyDialog(HWND owner, const char* caption, TButtonInfo& entry, int left, int top);
 
 #endif

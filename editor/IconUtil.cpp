@@ -4,6 +4,7 @@
 #include "Message.h"
 #include "core/EditorCore.h"
 #include "core/Text.h"
+#include "forms/MainForm.h"
 
 #include <shellapi.h>
 
@@ -49,6 +50,19 @@ static HICON Extract(const std::string& file, int index)
 {
     HICON icon = ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), (UINT)index);
     return (UINT_PTR)icon > 1 ? icon : nullptr;
+}
+
+void SetProgramIcons(HWND window)
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    const struct { WPARAM kind; int width, height; } sizes[] = {
+        {ICON_BIG, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)},
+        {ICON_SMALL, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)},
+    };
+    for (const auto& size : sizes)
+        if (HANDLE icon = LoadImageA(instance, MAKEINTRESOURCEA(IDI_QVCONFIG), IMAGE_ICON, size.width, size.height,
+                                     LR_SHARED))
+            SendMessageA(window, WM_SETICON, size.kind, (LPARAM)icon);
 }
 
 void InitIconUtilities()
@@ -101,7 +115,7 @@ std::string FindAssociatedExecutable(const std::string& name, const std::string&
     return result;
 }
 
-static bool IsPlainFile(const std::string& path)
+bool FileExists(const std::string& path)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -121,7 +135,7 @@ bool FindFallbackIconFile(std::string* result)
     UINT length = GetWindowsDirectoryA(directory, 255);
     if (length > 0 && length < 255) {
         const std::string candidate = WithBackslash(directory, length) + "progman.exe";
-        if (IsPlainFile(candidate)) {
+        if (FileExists(candidate)) {
             *result = candidate;
             return true;
         }
@@ -129,7 +143,7 @@ bool FindFallbackIconFile(std::string* result)
     length = GetSystemDirectoryA(directory, 255);
     if (length > 0 && length < 255) {
         const std::string candidate = WithBackslash(directory, length) + "shell32.dll";
-        if (IsPlainFile(candidate)) {
+        if (FileExists(candidate)) {
             *result = candidate;
             return true;
         }

@@ -1,6 +1,7 @@
 // The editor's button record and the icon and program helpers its forms
 // share: which program opens a button's file, which icon the button shows,
-// what to show when there is none, and fitting a one-row icon grid.
+// what to show when there is none, the program's own icon on its windows,
+// whether a file exists, and fitting a one-row icon grid.
 #ifndef QVCONFIG_ICONUTIL_H
 #define QVCONFIG_ICONUTIL_H
 
@@ -46,12 +47,18 @@ extern short WindowsVersion;      // major * 100 + minor
 extern short CaptionFrameHeight;  // a dialog opens this far below its opener's top
 extern short DoubleFrameWidth;    // and this far right of its left
 
+// Gives a window of the run the program's icon, big and small, for its
+// caption and its task-bar entry.
+void SetProgramIcons(HWND window);
+
 void InitIconUtilities();
 void DoneIconUtilities();
 
 // The full path of the program that opens name (its file part the shell's
 // display name when that keeps the extension), or empty text.
 std::string FindAssociatedExecutable(const std::string& name, const std::string& defaultDirectory);
+// Whether path names a file (a folder is none).
+bool FileExists(const std::string& path);
 // progman.exe in the Windows folder, else shell32.dll in the system folder.
 bool FindFallbackIconFile(std::string* result);
 // Gives info the icon of its program; false when no program opens its file.

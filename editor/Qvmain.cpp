@@ -1,69 +1,24 @@
 #include "Qvmain.h"
 
+#include "ButtonList.h"
+#include "ConfigFile.h"
 #include "Dlgmod.h"
 #include "HelpPage.h"
 #include "IconGrid.h"
+#include "IconUtil.h"
 #include "Message.h"
 #include "core/EditorCore.h"
-#include "core/Text.h"
 #include "forms/MainForm.h"
 
 #include <commdlg.h>
 
-#include <utility>
-
-TButtonInfo ButtonList[MaxButtons];
-short ButtonListCount;
-
 namespace {
 
-// The configuration file's private-profile reads and writes; a write that
-// fails raises "Unable to write to" the file.
-class TIniFile {
-public:
-    explicit TIniFile(const std::string& fileName) : fileName_(fileName) {}
-
-    std::string ReadString(const char* section, const char* key, const char* fallback) const
-    {
-        char value[1024];
-        GetPrivateProfileStringA(section, key, fallback, value, sizeof value, fileName_.c_str());
-        value[sizeof value - 1] = '\0';
-        return value;
-    }
-    void WriteString(const char* section, const char* key, const char* value) const
-    {
-        if (!WritePrivateProfileStringA(section, key, value, fileName_.c_str()))
-            throw EditorError{"Unable to write to " + fileName_};
-    }
-    void EraseSection(const char* section) const { WriteString(section, nullptr, nullptr); }
-
-private:
-    std::string fileName_;
-};
-
 const char* const PositionItems[] = {"Floating", "Top left", "Top right", "Bottom left", "Bottom right"};
-
-TfrmQVConfig& Form(HWND form)
-{
-    return *reinterpret_cast<TfrmQVConfig*>(GetWindowLongPtrA(form, DWLP_USER));
-}
 
 int CurrentColumn(const TfrmQVConfig& form)
 {
     return (int)SendMessageA(Control(form, IDC_ICONGRID), GM_GETCURRENT, 0, 0);
-}
-
-std::string Section(int buttonNumber)
-{
-    char name[24];
-    FormatButtonSection(name, sizeof name, (unsigned)buttonNumber);
-    return name;
-}
-
-bool FileExists(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // ---------------------------------------------------------------- the file
@@ -79,105 +34,17 @@ bool OpenConfigFile(TfrmQVConfig& form)
         if (EditorMessage(nullptr, MessageConfirm, question) != IDYES)
             return false;
     }
-    char name[MAX_PATH] = "";
-    OPENFILENAMEA open;
-    ZeroMemory(&open, sizeof open);
-    open.lStructSize = sizeof open;
-    open.hwndOwner = nullptr;
-    open.lpstrFilter = "Initialisation files (*.ini)\0*.ini\0All files (*.*\0*.*\0";
-    open.nFilterIndex = 1;
-    open.lpstrFile = name;
-    open.nMaxFile = sizeof name;
-    open.lpstrTitle = "Open Quenvolet configuration file";
-    open.Flags = OFN_HIDEREADONLY;  // the file may not exist yet
-    if (!GetOpenFileNameA(&open))
-        return false;
-    form.ConfigFilePath = name;
-    return true;
-}
-
-// The system's words for an error, without the line end.
-std::string SystemText(DWORD error)
-{
-    char text[512] = "";
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof text,
-                   nullptr);
-    std::string words = text;
-    while (!words.empty() && (words.back() == '\r' || words.back() == '\n' || words.back() == ' '))
-        words.pop_back();
-    return words;
-}
-
-// The file held open, shared, while it is read, so that no process locks it
-// meanwhile. A file that exists but cannot be read would load as an empty
-// list and be saved over: it is reported, and false ends the run unwritten.
-bool HoldConfigFile(const TfrmQVConfig& form, HANDLE* held)
-{
-    const DWORD sharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    *held = CreateFileA(form.ConfigFilePath.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
-    const DWORD error = GetLastError();
-    if (*held != INVALID_HANDLE_VALUE || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-        return true;
-    EditorMessage(nullptr, MessageError, "Unable to read " + form.ConfigFilePath + "\n\r" + SystemText(error));
-    return false;
-}
-
-bool LoadButtonInfo(const TIniFile& ini, int slot, int buttonNumber)
-{
-    const std::string section = Section(buttonNumber);
-    TButtonInfo& info = ButtonList[slot];
-    info.FileName = ini.ReadString(section.c_str(), "Filename", "");
-    if (info.FileName.empty())
-        return false;
-    info.DefaultDirectory = ini.ReadString(section.c_str(), "DefaultDirectory", "");
-    info.Parameters = ini.ReadString(section.c_str(), "Parameters", "");
-    info.IconFile = ini.ReadString(section.c_str(), "IconFile", "");
-    info.IconIndex = (int)ReadIconIndex(ini.ReadString(section.c_str(), "IconIndex", "0").c_str());
-    info.WindowState = (unsigned char)WindowStateFromText(ini.ReadString(section.c_str(), "Window", "").c_str());
-    RefreshButtonIcon(info);
-    return true;
-}
-
-void SaveButtonInfo(const TIniFile& ini, int index)
-{
-    const std::string section = Section(index + 1);
-    const TButtonInfo& info = ButtonList[index];
-    ini.WriteString(section.c_str(), "Filename", info.FileName.c_str());
-    if (!info.DefaultDirectory.empty())
-        ini.WriteString(section.c_str(), "DefaultDirectory", info.DefaultDirectory.c_str());
-    if (!info.Parameters.empty()) {
-        // A document quoted whole would come back without its quotes, and so in two pieces.
-        std::string written(info.Parameters.size() + 3, '\0');
-        ProfileText(info.Parameters.c_str(), &written[0], written.size());
-        ini.WriteString(section.c_str(), "Parameters", written.c_str());
-    }
-    if (!info.IconFile.empty())
-        ini.WriteString(section.c_str(), "IconFile", info.IconFile.c_str());
-    if (info.IconIndex != 0)
-        ini.WriteString(section.c_str(), "IconIndex", std::to_string(info.IconIndex).c_str());
-    if (const char* window = WindowStateText(info.WindowState))
-        ini.WriteString(section.c_str(), "Window", window);
+    return ExecuteOpenDialog(nullptr, "Open Quenvolet configuration file",
+                             "Initialisation files (*.ini)\0*.ini\0All files (*.*\0*.*\0", 1,
+                             OFN_HIDEREADONLY,  // the file may not exist yet
+                             &form.ConfigFilePath);
 }
 
 // Writes what changed and all buttons; a failed write leaves Modified set.
 void SaveConfiguration(TfrmQVConfig& form)
 {
-    const TIniFile ini(form.ConfigFilePath);
-    const std::string title = ControlText(form, IDC_WINDOWTITLE);
-    if (title != form.SavedTitle) {
-        ini.WriteString("Window", "Title", title.c_str());
-        form.SavedTitle = title;  // only once written, so that a failed save writes it next time
-    }
-    if (form.PositionChoice != form.InitialPositionChoice) {
-        const PositionKeys keys = PositionKeysFor(form.PositionChoice);
-        ini.WriteString("Window", "Position", keys.position);
-        ini.WriteString("Window", "Horizontal", keys.horizontal);
-        ini.WriteString("Window", "Vertical", keys.vertical);
-    }
-    for (int n = 1; n <= MaxButtons; ++n)
-        ini.EraseSection(Section(n).c_str());
-    for (int i = 0; i < ButtonListCount; ++i)
-        SaveButtonInfo(ini, i);
+    WriteConfiguration(form.ConfigFilePath, ControlText(form, IDC_WINDOWTITLE), form.SavedTitle, form.PositionChoice,
+                       form.InitialPositionChoice);
     form.Modified = false;
 }
 
@@ -240,46 +107,41 @@ void RepaintGrid(const TfrmQVConfig& form)
     InvalidateRect(Control(form, IDC_ICONGRID), nullptr, TRUE);
 }
 
+// An insert or a remove (change) at k, shown in the controls when it changed
+// the list; the grid draws no cell meanwhile.
+bool ChangeList(TfrmQVConfig& form, bool (*change)(int), int k)
+{
+    form.GridUpdating = true;
+    const bool changed = change(k);
+    if (changed)
+        UpdateListControls(form, ButtonListCount);
+    form.GridUpdating = false;
+    if (changed)
+        RepaintGrid(form);
+    return changed;
+}
+
 bool InsertListEntry(TfrmQVConfig& form, int k)
 {
-    if (ButtonListCount >= MaxButtons || k < 0 || k > ButtonListCount)
-        return false;
-    form.GridUpdating = true;
-    ButtonList[ButtonListCount].Icon.release();
-    for (int j = ButtonListCount; j > k; --j)
-        ButtonList[j] = std::move(ButtonList[j - 1]);
-    ++ButtonListCount;
-    ButtonList[k] = TButtonInfo();
-    UpdateListControls(form, ButtonListCount);
-    form.GridUpdating = false;
-    RepaintGrid(form);
-    return true;
+    return ChangeList(form, InsertButton, k);
 }
 
 bool RemoveListEntry(TfrmQVConfig& form, int k)
 {
-    if (ButtonListCount == 0 || k < 0 || k >= ButtonListCount)
-        return false;
-    form.GridUpdating = true;
-    --ButtonListCount;
-    ButtonList[k].Icon.release();
-    for (int j = k; j < ButtonListCount; ++j)
-        ButtonList[j] = std::move(ButtonList[j + 1]);
-    ButtonList[ButtonListCount] = TButtonInfo();
-    UpdateListControls(form, ButtonListCount);
-    form.GridUpdating = false;
-    RepaintGrid(form);
-    return true;
+    return ChangeList(form, RemoveButton, k);
 }
 
 // ---------------------------------------------------------------- commands
 
 bool ShowModify(TfrmQVConfig& form, const char* caption)
 {
+    const int index = CurrentColumn(form);
+    if (index < 0 || index >= MaxButtons)
+        return false;
     RECT r;
     GetWindowRect(form.Handle, &r);
     // in direct mode the dialog is all the user sees of the run: it stands on the task bar itself
-    return ExecuteModifyDialog(form.DirectMode ? nullptr : form.Handle, caption, CurrentColumn(form),
+    return ExecuteModifyDialog(form.DirectMode ? nullptr : form.Handle, caption, ButtonList[index],
                                r.left + DoubleFrameWidth, r.top + CaptionFrameHeight);
 }
 
@@ -316,13 +178,11 @@ void btnChangeClick(TfrmQVConfig& form)
 void MoveEntry(TfrmQVConfig& form, int step)
 {
     const int i = CurrentColumn(form);
-    const int j = i + step;
-    if (i < 0 || j < 0 || j >= ButtonListCount) {
+    if (!MoveButton(i, step)) {
         MessageBeep(0xFFFF);
         return;
     }
-    std::swap(ButtonList[i], ButtonList[j]);
-    SelectListEntry(form, j);
+    SelectListEntry(form, i + step);
     form.Modified = true;
     RepaintGrid(form);
 }
@@ -446,12 +306,7 @@ void OnInitDialog(TfrmQVConfig& form)
 // The end of every run: icons freed, the launcher started again.
 void FormDestroy(TfrmQVConfig& form)
 {
-    for (int i = 0; i < MaxButtons; ++i) {
-        if (!ButtonList[i].Icon.release())
-            EditorMessage(nullptr, MessageNotice, "Destroy icon " + std::to_string(i) + " failed");
-        ButtonList[i] = TButtonInfo();
-    }
-    ButtonListCount = 0;
+    FreeButtonList();
     DoneIconUtilities();
     DeleteFormFonts(form.Fonts);
     DeleteGlyphFaces(form.Glyphs);
@@ -471,18 +326,10 @@ void ShowEditorHelp(const TfrmQVConfig& form)
         EditorMessage(form.Handle, MessageWarning, HelpPageProblem(result));
 }
 
-INT_PTR CALLBACK MainFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR MainFormProc(TfrmQVConfig& form, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
-        Form(window).Handle = window;
-        OnInitDialog(Form(window));
-        return FALSE;
-    }
-    if (GetWindowLongPtrA(window, DWLP_USER) == 0)
-        return FALSE;
-    TfrmQVConfig& form = Form(window);
     switch (message) {
+    case WM_INITDIALOG: OnInitDialog(form); return FALSE;
     case WM_COMMAND: OnCommand(form, LOWORD(wParam), HIWORD(wParam)); return TRUE;
     case WM_NOTIFY: return OnNotify(form, *reinterpret_cast<const NMHDR*>(lParam));
     case WM_DRAWITEM: OnDrawItem(form, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
@@ -490,13 +337,13 @@ INT_PTR CALLBACK MainFormProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_CLOSE: CloseForm(form); return TRUE;
     case WM_QUERYENDSESSION:
         // a log-off asks the close question, and its Cancel refuses the log-off
-        SetWindowLongPtrA(window, DWLP_MSGRESULT, FormCloseQuery(form));
+        SetWindowLongPtrA(form.Handle, DWLP_MSGRESULT, FormCloseQuery(form));
         return TRUE;
     case WM_ENDSESSION:
         if (wParam)
-            DestroyWindow(window);  // the end of the run, the bar started again
+            DestroyWindow(form.Handle);  // the end of the run, the bar started again
         return TRUE;
-    case WM_DESTROY: FormDestroy(form); SetWindowLongPtrA(window, DWLP_USER, 0); return TRUE;
+    case WM_DESTROY: FormDestroy(form); return TRUE;
     default: return FALSE;
     }
 }
@@ -512,7 +359,7 @@ void FormCreate(TfrmQVConfig& form)
         return;
     }
     HANDLE held;
-    if (!HoldConfigFile(form, &held)) {
+    if (!HoldConfigFile(form.ConfigFilePath, &held)) {
         form.NoFile = true;
         return;
     }
@@ -527,23 +374,13 @@ void FormCreate(TfrmQVConfig& form)
         }
     }
     SetWindowTextA(Control(form, IDC_INIFILENAME), form.ConfigFilePath.c_str());
-    const TIniFile ini(form.ConfigFilePath);
-    form.SavedTitle = ini.ReadString("Window", "Title", "Quenvolet");
+    form.SavedTitle = LoadTitle(form.ConfigFilePath);
     SetWindowTextA(Control(form, IDC_WINDOWTITLE), form.SavedTitle.c_str());
-    const std::string position = ini.ReadString("Window", "Position", "Floating");
-    const std::string horizontal = ini.ReadString("Window", "Horizontal", "Right");
-    const std::string vertical = ini.ReadString("Window", "Vertical", "Bottom");
-    form.PositionChoice = PositionChoiceFromKeys(position.c_str(), horizontal.c_str(), vertical.c_str());
+    form.PositionChoice = LoadPositionChoice(form.ConfigFilePath);
     form.InitialPositionChoice = form.PositionChoice;
     SendMessageA(Control(form, IDC_WINDOWPOS), CB_SETCURSEL, (WPARAM)form.PositionChoice, 0);
 
-    for (TButtonInfo& slot : ButtonList)
-        slot = TButtonInfo();
-    int count = 0;
-    for (int n = 1; n <= MaxButtons; ++n)
-        if (LoadButtonInfo(ini, count, n))
-            ++count;
-    ButtonListCount = (short)count;
+    LoadButtonList(form.ConfigFilePath);
     if (held != INVALID_HANDLE_VALUE)
         CloseHandle(held);
     UpdateListControls(form, ButtonListCount);
@@ -602,19 +439,6 @@ void FormShow(TfrmQVConfig& form)
 
 }  // namespace
 
-void SetProgramIcons(HWND window)
-{
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    const struct { WPARAM kind; int width, height; } sizes[] = {
-        {ICON_BIG, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)},
-        {ICON_SMALL, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)},
-    };
-    for (const auto& size : sizes)
-        if (HANDLE icon = LoadImageA(instance, MAKEINTRESOURCEA(IDI_QVCONFIG), IMAGE_ICON, size.width, size.height,
-                                     LR_SHARED))
-            SendMessageA(window, WM_SETICON, size.kind, (LPARAM)icon);
-}
-
 bool StartMainForm(TfrmQVConfig& form, const char* commandLine)
 {
     form.Params = SplitCommandLine(commandLine);
@@ -622,7 +446,8 @@ bool StartMainForm(TfrmQVConfig& form, const char* commandLine)
     HINSTANCE instance = GetModuleHandleA(nullptr);
     RegisterIconGrid(instance);
     EmptyDialog dialog = MakeEmptyDialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_EX_APPWINDOW);
-    HWND window = CreateDialogIndirectParamA(instance, &dialog.header, nullptr, MainFormProc, (LPARAM)&form);
+    HWND window = CreateDialogIndirectParamA(instance, &dialog.header, nullptr, RecordProc<TfrmQVConfig, MainFormProc>,
+                                            (LPARAM)&form);
     if (!window)
         return false;
     FormCreate(form);

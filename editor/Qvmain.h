@@ -9,15 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "core/ButtonValues.h"
 #include "Glyphs.h"
-#include "IconUtil.h"
 #include "forms/Form.h"
-
-
-// The bar's buttons in bar order; every slot owns its icon object.
-extern TButtonInfo ButtonList[MaxButtons];
-extern short ButtonListCount;
 
 // The state of one run of the main form.
 struct TfrmQVConfig {
@@ -34,10 +27,6 @@ struct TfrmQVConfig {
     FormFonts Fonts = {};
     GlyphFaces Glyphs = {};
 };
-
-// Gives a window of the run the program's icon, big and small, for its
-// caption and its task-bar entry.
-void SetProgramIcons(HWND window);
 
 // Creates the main form for a command line and runs its start-up, then shows
 // it (or in direct mode saves and closes it). True while the form is open;

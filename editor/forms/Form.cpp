@@ -1,5 +1,7 @@
 #include "Form.h"
 
+#include <commdlg.h>
+
 FormFonts CreateFormFonts()
 {
     FormFonts fonts;
@@ -66,6 +68,15 @@ EmptyDialog MakeEmptyDialog(DWORD style, DWORD exStyle)
     return d;
 }
 
+// Gives window the procedure proc; every window of a class shares the class's
+// procedure, so one saved pointer (former) serves them all.
+static void SwapProcedure(HWND window, WNDPROC proc, WNDPROC& former)
+{
+    const WNDPROC previous = (WNDPROC)SetWindowLongPtrA(window, GWLP_WNDPROC, (LONG_PTR)proc);
+    if (previous != proc)
+        former = previous;
+}
+
 static WNDPROC ButtonProc;
 
 static bool IsPushButton(HWND window)
@@ -130,10 +141,7 @@ void WatchPushButtons(HWND form)
         const bool push = kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON || kind == BS_OWNERDRAW;
         if (lstrcmpiA(name, "Button") != 0 || !push)
             continue;
-        // every button shares its class's procedure, so one saved pointer serves them all
-        WNDPROC former = (WNDPROC)SetWindowLongPtrA(child, GWLP_WNDPROC, (LONG_PTR)PushButtonProc);
-        if (former != PushButtonProc)
-            ButtonProc = former;
+        SwapProcedure(child, PushButtonProc, ButtonProc);
     }
     SendMessageA(form, DM_SETDEFID, IDOK, 0);
     SettleDefaultButton(form, GetFocus());
@@ -151,9 +159,7 @@ static LRESULT CALLBACK MutedLabelProc(HWND label, UINT message, WPARAM wParam, 
 
 void MuteMnemonic(HWND label)
 {
-    WNDPROC former = (WNDPROC)SetWindowLongPtrA(label, GWLP_WNDPROC, (LONG_PTR)MutedLabelProc);
-    if (former != MutedLabelProc)
-        StaticProc = former;
+    SwapProcedure(label, MutedLabelProc, StaticProc);
 }
 
 void GrowButtonsForOldWindows(HWND form, const int* ids, size_t count)
@@ -172,4 +178,32 @@ std::string WindowText(HWND window)
     std::string text((size_t)GetWindowTextLengthA(window) + 1, '\0');
     text.resize((size_t)GetWindowTextA(window, &text[0], (int)text.size()));
     return text;
+}
+
+void SetGuardedText(HWND field, const std::string& text, bool& guard)
+{
+    guard = true;
+    SetWindowTextA(field, text.c_str());
+    guard = false;
+}
+
+bool ExecuteOpenDialog(HWND owner, const char* title, const char* filter, DWORD filterIndex, DWORD flags,
+                       std::string* name, const char* initialDirectory)
+{
+    char chosen[MAX_PATH] = "";
+    OPENFILENAMEA open;
+    ZeroMemory(&open, sizeof open);
+    open.lStructSize = sizeof open;
+    open.hwndOwner = owner;
+    open.lpstrFilter = filter;
+    open.nFilterIndex = filterIndex;
+    open.lpstrInitialDir = initialDirectory;
+    open.lpstrFile = chosen;
+    open.nMaxFile = sizeof chosen;
+    open.lpstrTitle = title;
+    open.Flags = flags;
+    if (!GetOpenFileNameA(&open))
+        return false;
+    *name = chosen;
+    return true;
 }

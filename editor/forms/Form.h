@@ -63,6 +63,16 @@ void GrowButtonsForOldWindows(HWND form, const int* ids, size_t count);
 // The text of a window, whatever its length.
 std::string WindowText(HWND window);
 
+// Puts text into a field with guard set meanwhile, so that the field's change
+// notices know the text for the form's own and not the user's typing.
+void SetGuardedText(HWND field, const std::string& text, bool& guard);
+
+// The system's open dialog (filter: pairs of a description and its patterns,
+// each ended by a zero, the list by a second one), with the flags the caller
+// needs; true with the chosen full name when the user confirmed.
+bool ExecuteOpenDialog(HWND owner, const char* title, const char* filter, DWORD filterIndex, DWORD flags,
+                       std::string* name, const char* initialDirectory = nullptr);
+
 // A control of a form or dialog whose record holds its window in Handle.
 template <class Record>
 HWND Control(const Record& record, int id)
@@ -74,6 +84,26 @@ template <class Record>
 std::string ControlText(const Record& record, int id)
 {
     return WindowText(Control(record, id));
+}
+
+// A form's procedure over its record, a struct whose Handle is its window:
+// WM_INITDIALOG keeps the record handed in lParam in the window (DWLP_USER),
+// and every message from then until WM_DESTROY reaches Procedure with it;
+// the messages before and after find no record and are left to the system.
+template <class Record, INT_PTR (*Procedure)(Record&, UINT, WPARAM, LPARAM)>
+INT_PTR CALLBACK RecordProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        reinterpret_cast<Record*>(lParam)->Handle = window;
+    }
+    Record* record = reinterpret_cast<Record*>(GetWindowLongPtrA(window, DWLP_USER));
+    if (!record)
+        return FALSE;
+    const INT_PTR result = Procedure(*record, message, wParam, lParam);
+    if (message == WM_DESTROY)
+        SetWindowLongPtrA(window, DWLP_USER, 0);
+    return result;
 }
 
 #endif

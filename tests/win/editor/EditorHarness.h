@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../Files.h"
+#include "ButtonList.h"
 #include "Qvmain.h"
 #include "forms/MainForm.h"
 

@@ -223,9 +223,9 @@ TEST_SUITE("close")
             CHECK(c.boxes.faces == "question|&Yes|&No|Cancel\n");
             CHECK(editor.open() == r.open);
             CHECK(Profile(c.ini, "Button1", "Filename") == (r.saved ? "program1.exe" : "program0.exe"));
-            for (DWORD start = GetTickCount(); !r.open && !FileExists(record) && GetTickCount() - start < 5000;)
+            for (DWORD start = GetTickCount(); !r.open && !qe::FileExists(record) && GetTickCount() - start < 5000;)
                 Sleep(50);
-            CHECK(FileExists(record) == !r.open);  // the bar is started again as the run ends
+            CHECK(qe::FileExists(record) == !r.open);  // the bar is started again as the run ends
         }
         SetEnvironmentVariableA("QV_RECORD", nullptr);
     }
