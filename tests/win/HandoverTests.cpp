@@ -15,7 +15,6 @@ using namespace qv;
 namespace {
 
 const char* const BarClass = "QuenvoltWClass";
-const char* const DialogClass = "#32770";
 const int Slow = 120000;  // Wine starts a process in many seconds on a loaded machine
 
 DWORD ProcessOf(HWND window)
@@ -106,7 +105,7 @@ void Popup(HWND bar, int slot, char letter)
 {
     PostMessageA(bar, WM_SETCURSOR, (WPARAM)GetDlgItem(bar, FIRST_BUTTON_ID + slot),
                  MAKELPARAM(HTCLIENT, WM_RBUTTONUP));
-    WaitFor("#32768");
+    WaitFor("#32768");  // the popup menu
     PostMessageA(bar, WM_CHAR, (WPARAM)letter, 0);
 }
 
@@ -140,12 +139,8 @@ TEST_SUITE("handover")
     // left of the button clicked.
     TEST_CASE("Properties opens the editor on the button's entry alone; the bar comes back as last saved")
     {
-        const struct {
-            std::vector<const char*> buttons;
-            int answer;
-            const char* opened;  // the entry the editor shows
-            const char* box;     // a box the editor shows first, if any
-        } rows[] = {
+        // the buttons, the answer to the properties, the entry the editor shows and a box it shows first, if any
+        const struct { std::vector<const char*> buttons; int answer; const char *opened, *box; } rows[] = {
             {{"Alpha", "Beta", "Gamma"}, IDOK, "Gamma.exe", nullptr},
             {{"Alpha", "None", "Beta", "Gamma"}, IDCANCEL, "Beta.exe", "Error"},
         };

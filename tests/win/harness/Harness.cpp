@@ -95,7 +95,7 @@ std::string EditorProgram()
 
 void RegisterOpener(const char* extension, const std::string& program)
 {
-    const std::string type = std::string("QuenvoletTest") + (extension + 1), command = "\"" + program + "\" \"%1\"";
+    const std::string type = std::string("QuenvoletTest") + (extension + 1), command = Quoted(program) + " \"%1\"";
     RegSetValueA(HKEY_CLASSES_ROOT, extension, REG_SZ, type.c_str(), 0);
     RegSetValueA(HKEY_CLASSES_ROOT, (type + "\\shell\\open\\command").c_str(), REG_SZ, command.c_str(), 0);
 }
@@ -246,7 +246,7 @@ static BoxAnswerer* Answerer;
 static bool BoxTexts(HWND dialog, std::string& texts, std::string& face)
 {
     char text[2048] = "";
-    if (!GetClassNameA(dialog, text, sizeof text) || lstrcmpA(text, "#32770") != 0)
+    if (!GetClassNameA(dialog, text, sizeof text) || lstrcmpA(text, DialogClass) != 0)
         return false;
     texts = TextOf(dialog);
     std::string icon = "no icon", buttons;

@@ -188,6 +188,8 @@ inline void Press(HWND dialog, int id)
 // Clicks a button as the mouse does: it takes the focus, then is pressed.
 inline void ClickButton(HWND dialog, int id) { SetFocus(GetDlgItem(dialog, id)), Press(dialog, id); }
 
+const char* const DialogClass = "#32770";
+
 // Answers each box of this thread (a dialog of texts and buttons only) as it opens, with the queued
 // answers in turn, then OK, after running what is set to run as the next box opens; keeps its caption
 // and texts joined by "|", and a line feed, for each; and apart its icon ("error", "question",
