@@ -12,7 +12,7 @@ TEST_SUITE("bar")
         REQUIRE(start(Buttons(RecorderPath(), {"first", "second", "third"})));
         CHECK(Click(slot(1)->ButtonWindow) == Texts{"&Run recorder.exe", "&Delete", "&Properties"});
         CHECK(Click(slot(1)->ButtonWindow, 0, WM_LBUTTONUP).empty());
-        std::string record = RecordInto(*this, "run.rec");
+        std::string record = recordAs("run.rec");
         CHECK(Click(slot(2)->ButtonWindow, 'r').size() == 3);
         CHECK(WaitForRecord(record)["cmdline"] == RecorderPath() + " third");
 
@@ -22,17 +22,17 @@ TEST_SUITE("bar")
         CHECK(ButtonCount == 3);
         Delete(1);
         REQUIRE(ButtonCount == 2);
-        SendMessageA(bar(), WM_SYSCOMMAND, IDM_SAVESETTINGS, 0);
+        menu(IDM_SAVESETTINGS);
         CHECK(Profile(ini, "Button3", "FileName") == "<absent>");
 
         Delete(1);
-        SendMessageA(bar(), WM_ENDSESSION, FALSE, 0);
+        send(WM_ENDSESSION, FALSE);
         CHECK(Profile(ini, "Button2", "Parameters") == "third");
-        SendMessageA(bar(), WM_ENDSESSION, TRUE, 0);
+        send(WM_ENDSESSION, TRUE);
         CHECK(Profile(ini, "Button2", "FileName") == "<absent>");
         Delete(0);
         HWND window = bar();
-        SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        menu(SC_CLOSE);
         CHECK_FALSE(IsWindow(window));
         CHECK(Profile(ini, "Button1", "FileName") == "<absent>");
     }
@@ -44,16 +44,16 @@ TEST_SUITE("bar")
         BesideProgram beside("wintests.INI", true, ini);
         const std::string home = ProgramFolder() + "\\", own = home + "wintests.INI";
         REQUIRE(StartBar(""));
-        SendMessageA(bar(), WM_SYSCOMMAND, IDM_CONFIGURE, 0);  // no editor anywhere yet
+        menu(IDM_CONFIGURE);  // no editor anywhere yet
         CHECK(boxes.seen == "Configure Quenvolet problem|Could not locate \"QVconfig.exe\"\n");
         // The one beside the bar wins over one in the current folder.
         BesideProgram editor("QVconfig.exe", true, RecorderPath());
         REQUIRE(CopyFileA(RecorderPath().c_str(), dir.file("QVconfig.exe").c_str(), FALSE));
         SetCurrentDirectoryA(dir.path().c_str());
-        std::string record = RecordInto(*this, "editor.rec");
+        std::string record = recordAs("editor.rec");
         Delete(0);
         HWND window = bar();
-        SendMessageA(window, WM_COMMAND, IDM_PROPERTIES, 0);  // of the first button
+        send(WM_COMMAND, IDM_PROPERTIES);  // of the first button
         const std::string expected = home + "QVconfig.exe \"" + own + "\" \"" + home + "wintests.exe\" 0";
         CHECK(SamePath(WaitForRecord(record)["cmdline"], expected));
         CHECK(Profile(own, "Button1", "Parameters") == "second");

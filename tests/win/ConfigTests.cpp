@@ -7,30 +7,26 @@ TEST_SUITE("config")
 {
     TEST_CASE_FIXTURE(BarFixture, "buttons load past gaps, stay as they were unchanged, and are saved without gaps")
     {
-        RegisterOpener(".qvdoc", RecorderPath());
-        const std::string doc = dir.file("shopping list.qvdoc"), sub = dir.file("sub"), title(70, 't');
-        WriteFile(doc, "text");
+        const std::string doc = document("shopping list.qvdoc"), sub = dir.file("sub"), title(70, 't');
         CreateDirectoryA(sub.c_str(), nullptr);
         REQUIRE(CopyFileA(RecorderPath().c_str(), dir.file("sub\\tool.exe").c_str(), FALSE));
         // A program is looked for in its own folder first, a bare name in the button's folder.
         WriteFile(ini, Section("Window") + Key("Title", title) + Key("AlwaysOnTop", "False") + Key("Left", "200") +
-                       Key("Top", "200") + Section("Button2") + Key("FileName", Notepad) + Key("Parameters", "two") +
+                       Key("Top", "200") + Button(2) + Key("FileName", Notepad) + Key("Parameters", "two") +
                        "; written by hand\r\n" + Key("Comment", "mine") +
-                       Section("Button3") + Key("FileName", "None") + Section("Button4") + Key("FileName", "none") +
-                       Section("Button5") + Key("FileName", "sub\\tool.exe") + Key("DefaultDirectory", sub) +
-                       Section("Button6") + Key("FileName", "tool.exe") + Key("DefaultDirectory", sub) +
-                       Section("Button7") + Key("FileName", doc) +
-                       Section("Button8") + Key("FileName", Notepad) + Key("Window", "maximized") +
+                       Button(3) + Key("FileName", "None") + Button(4) + Key("FileName", "none") +
+                       Button(5) + Key("FileName", "sub\\tool.exe") + Key("DefaultDirectory", sub) +
+                       Button(6) + Key("FileName", "tool.exe") + Key("DefaultDirectory", sub) +
+                       Button(7) + Key("FileName", doc) +
+                       Button(8) + Key("FileName", Notepad) + Key("Window", "maximized") +
                        Key("IconFile", "C:\\WINDOWS\\NOTEPAD.EXE") +
-                       Section("Button11") + Key("FileName", "C:\\WINDOWS\\EXPLORER.EXE") + Key("IconFile", "") +
+                       Button(11) + Key("FileName", "C:\\WINDOWS\\EXPLORER.EXE") + Key("IconFile", "") +
                        Section("Extra") + Key("Keep", "me"));
         SetCurrentDirectoryA(dir.path().c_str());
         REQUIRE(StartBar("   Quenvolt.INI", SW_SHOWNOACTIVATE));
         CHECK(boxes.seen == "Cannot add icon|No associated executable file found for file\nnone\n");
         REQUIRE(ButtonCount == 6);
-        char caption[100];
-        GetWindowTextA(bar(), caption, sizeof caption);
-        CHECK(caption == title.substr(0, 63));
+        CHECK(TextOf(bar()) == title.substr(0, 63));
         CHECK(std::string(slot(3)->Parameters) == "\"" + doc + "\"");  // no Parameters key: the document alone, one argument
 
         const std::string before = ReadFile(ini);

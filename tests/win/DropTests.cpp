@@ -32,21 +32,17 @@ static void MakeShortcut(const std::string& path, const std::string& target, con
     IPersistFile* file = nullptr;
     REQUIRE(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void**)&link) == S_OK);
     REQUIRE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, (void**)&file)));
-    link->SetPath(target.c_str());
-    link->SetArguments(arguments);
-    link->SetWorkingDirectory(directory);
-    link->SetIconLocation(icon, 0);
+    link->SetPath(target.c_str()), link->SetArguments(arguments);
+    link->SetWorkingDirectory(directory), link->SetIconLocation(icon, 0);
     CHECK(SUCCEEDED(file->Save(std::wstring(path.begin(), path.end()).c_str(), TRUE)));  // the paths are ASCII
-    file->Release();
-    link->Release();
-    CoUninitialize();
+    file->Release(), link->Release(), CoUninitialize();
 }
 
 TEST_SUITE("drop")
 {
     TEST_CASE_FIXTURE(BarFixture, "names dropped onto a button reach its program in full, else relative, else a box")
     {
-        const std::string recorder = RecorderPath(), record = RecordInto(*this, "drop.rec");
+        const std::string recorder = RecorderPath(), record = recordAs("drop.rec");
         REQUIRE(start(Buttons(recorder, {"", "-p"})));
         // right of the separator, onto the second button; too long in full, the name alone fits
         const std::string name = "a " + std::string(130 - recorder.size(), 'n');
@@ -71,9 +67,7 @@ TEST_SUITE("drop")
 
     TEST_CASE_FIXTURE(BarFixture, "files and shortcuts dropped onto the bar become buttons, saved by the next save")
     {
-        const std::string recorder = RecorderPath(), doc = dir.file("shopping list.qvdoc"), icon = dir.file("blue.ico");
-        RegisterOpener(".qvdoc", recorder);
-        WriteFile(doc, "text");
+        const std::string recorder = RecorderPath(), doc = document("shopping list.qvdoc"), icon = dir.file("blue.ico");
         CopyFileA(IconOf(1).c_str(), icon.c_str(), FALSE);
         SetEnvironmentVariableA("QVDROP", dir.path().c_str());
         SetEnvironmentVariableA("QVLETTER", "shopping list");
@@ -102,10 +96,10 @@ TEST_SUITE("drop")
             CHECK(slot(s)->Document == r.document);
         }
         // The document reaches its program as one argument, and so after the file too.
-        const std::string record = RecordInto(*this, "document.rec");
+        const std::string record = recordAs("document.rec");
         SendMessageA(slot(1)->ButtonWindow, BM_CLICK, 0, 0);
         CHECK(WaitForRecord(record)["cmdline"] == recorder + " \"" + doc + "\"");
-        SendMessageA(bar(), WM_SYSCOMMAND, IDM_SAVESETTINGS, 0);
+        menu(IDM_SAVESETTINGS);
         CHECK(Profile(ini, "Button2", "Parameters") == "\"" + doc + "\"");
         CHECK(Profile(ini, "Button5", "Parameters") == "\"" + doc + "\" -x");
     }
@@ -113,11 +107,9 @@ TEST_SUITE("drop")
     TEST_CASE_FIXTURE(BarFixture, "a file that gives no button is told; the files before it stay, those after are left")
     {
         const std::string recorder = RecorderPath(), garbage = dir.file("garbage.lnk");
-        const std::string longDocument = dir.file(std::string(150, 'n') + ".qvdoc");
+        const std::string longDocument = document(std::string(150, 'n') + ".qvdoc");
         const std::string tooLong = dir.file(std::string(300, 'n') + ".qvdoc"), why = "The document name is too long for a button:\n";
-        RegisterOpener(".qvdoc", recorder);
         WriteFile(garbage, std::string(300, 'Z'));
-        WriteFile(longDocument, "x");
         struct Row { int buttons; std::string dropped, box; } rows[] = {
             {5, garbage, "Cannot add icon|Don't know how to handle shortcut:\n" + garbage},
             {5, longDocument, "Cannot add icon|" + why + longDocument},
@@ -127,8 +119,6 @@ TEST_SUITE("drop")
         };
         for (const Row& r : rows) {
             CAPTURE(r.box);
-            ResetLauncher();
-            boxes.seen.clear();
             REQUIRE(start(Buttons(recorder, Texts(r.buttons))));
             // room for one button more, on a bar wider than its least width
             const RECT before = WindowRect(bar());

@@ -1,14 +1,10 @@
-// What the launcher's Windows tests share: pixels, the recorder and a bar of this process.
+// What the launcher's Windows tests add to the harness: a bar of this process, and its popup menu.
 #ifndef QUENVOLT_TESTS_FIXTURE_H
 #define QUENVOLT_TESTS_FIXTURE_H
 
 #include <doctest.h>
 
-#include <map>
-#include <string>
-#include <vector>
-
-#include "Files.h"
+#include "harness/Harness.h"
 #include "ButtonWindows.h"
 #include "FileSearch.h"
 #include "Launch.h"
@@ -20,60 +16,25 @@ namespace qv {
 
 using namespace qt;
 
-using Texts = std::vector<std::string>;
-
-// Handles this thread's messages until done() holds, or for about the given time.
-template <class F>
-bool PumpUntil(F done, int milliseconds = 30000)
-{
-    for (DWORD start = GetTickCount(); !done(); Pump(10))
-        if ((int)(GetTickCount() - start) > milliseconds)
-            return done();
-    return true;
-}
-
 // The launcher in this process: a bar created on a command line as WinMain gets it, and forgotten unsaved.
-bool StartBar(const std::string& commandLine, int showCommand = SW_SHOWNORMAL);
-void ResetLauncher();
-
-inline RECT WindowRect(HWND window)
+inline bool StartBar(const std::string& commandLine, int showCommand = SW_SHOWNORMAL)
 {
-    RECT r = {0, 0, 0, 0};
-    GetWindowRect(window, &r);
-    return r;
+    bool ok = RegisterBarClass(GetModuleHandleA(nullptr)) && CreateBarWindow(GetModuleHandleA(nullptr), commandLine.c_str(), showCommand);
+    Pump(50);
+    return ok;
 }
 
-// Sets the work area until the guard ends.
-struct WorkAreaGuard {
-    RECT saved;
-    explicit WorkAreaGuard(RECT area)
-    {
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &saved, 0);
-        SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0);
-    }
-    ~WorkAreaGuard() { SystemParametersInfoA(SPI_SETWORKAREA, 0, &saved, 0); }
-};
-
-// The pixels of a window's client area as the screen shows them, painted anew first unless told not to.
-struct Capture {
-    explicit Capture(HWND window, bool repaint = true);
-    // The pixels the window paints, on white, into a memory bitmap asked for through WM_PRINTCLIENT.
-    static Capture Printed(HWND window);
-    COLORREF at(int x, int y) const
-    {
-        return x >= 0 && y >= 0 && x < w && y < h ? pixels[(size_t)y * w + x] : CLR_INVALID;
-    }
-    int w = 0, h = 0;
-    std::vector<COLORREF> pixels;
-
-private:
-    Capture() = default;
-};
-
-inline std::string RecorderPath() { return ProgramFolder() + "\\recorder.exe"; }
-
-// The recorder's record (key=value lines), once its process ended; Wine may take long to start one.
-std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds = 90000);
+inline void ResetLauncher()
+{
+    DestroyMenu(BarState.PopupMenu);  // fails harmlessly without one
+    if (BarState.BarWindow != nullptr && IsWindow(BarState.BarWindow))
+        DestroyWindow(BarState.BarWindow);
+    ReleaseBarResources();
+    // The next case registers the class again, as a new process would.
+    UnregisterClassA(BarClassName, GetModuleHandleA(nullptr));
+    BarState = TBarState();
+    Pump(20);
+}
 
 struct BarFixture {
     TempDir dir;
@@ -83,43 +44,63 @@ struct BarFixture {
 
     BarFixture() { GetCurrentDirectoryA(sizeof home, home), ResetLauncher(); }
     ~BarFixture() { ResetLauncher(), SetCurrentDirectoryA(home); }
-    // Writes the INI file and starts the bar on it.
+    // Writes the INI file and starts the bar on it, afresh, with no box seen yet.
     bool start(const std::string& content, int show = SW_SHOWNOACTIVATE)
     {
+        ResetLauncher(), boxes.seen.clear();
         WriteFile(ini, content);
         return StartBar(ini, show);
     }
     HWND bar() const { return BarState.BarWindow; }
     LauncherButton* slot(int s) const { return ButtonTable[s]; }
+    // A command of the bar's window menu, or another message to the bar.
+    LRESULT send(UINT message, WPARAM wParam = 0) const { return SendMessageA(bar(), message, wParam, 0); }
+    LRESULT menu(WPARAM command) const { return send(WM_SYSCOMMAND, command); }
+    // A document of the fixture's folder, of a type the recorder opens.
+    std::string document(const std::string& name, const std::string& text = "text") const
+    {
+        RegisterOpener(".qvdoc", RecorderPath());
+        WriteFile(dir.file(name), text);
+        return dir.file(name);
+    }
+    // Points the recorder at a file of the fixture's folder.
+    std::string recordAs(const char* name) const { return RecordInto(dir.file(name)); }
 };
-
-
-const std::string Notepad = "C:\\windows\\notepad.exe";
-
-inline bool SamePath(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
-
-// Buttons 1, 2... of one program, one for each parameters text.
-inline std::string Buttons(const std::string& program, const std::vector<std::string>& parameters)
-{
-    std::string text;
-    for (size_t i = 0; i < parameters.size(); ++i)
-        text += Section("Button" + std::to_string(i + 1)) + Key("FileName", program) + Key("Parameters", parameters[i]);
-    return text;
-}
-
-// Registers an extension such as ".qvdoc" for this user, opened by the program.
-void RegisterOpener(const char* extension, const std::string& program);
-
-// Points the recorder at a file of the fixture's folder.
-inline std::string RecordInto(const BarFixture& f, const char* name)
-{
-    SetEnvironmentVariableA("QV_RECORD", f.dir.file(name).c_str());
-    return f.dir.file(name);
-}
 
 // A mouse message over a window of the bar as the bar hears it; returns the items of the popup menu it
 // opened, which is then sent the key (or dismissed). With unheard, the bar never hears the menu close.
-Texts Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool unheard = false);
+inline Texts Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool unheard = false)
+{
+    static Texts texts;
+    static WPARAM typed;
+    static bool deaf;
+    static WNDPROC barProc;
+    // Reads the popup menu when its loop first goes idle, then types the key into it.
+    struct Watch {
+        static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+        {
+            if (message == WM_MENUSELECT && deaf)
+                return 0;
+            if (message == WM_ENTERIDLE && wParam == MSGF_MENU && BarState.PopupMenu != nullptr && texts.empty()) {
+                for (int i = 0; i < GetMenuItemCount(BarState.PopupMenu); ++i) {
+                    char text[300] = "";
+                    GetMenuStringA(BarState.PopupMenu, (UINT)i, text, sizeof text, MF_BYPOSITION);
+                    texts.push_back(text);
+                }
+                if (typed != 0)
+                    PostMessageA(window, WM_CHAR, typed, 0);
+                else
+                    EndMenu();
+            }
+            return CallWindowProcA(barProc, window, message, wParam, lParam);
+        }
+    };
+    texts.clear(), typed = key, deaf = unheard;
+    barProc = (WNDPROC)SetWindowLongPtrA(BarState.BarWindow, GWLP_WNDPROC, (LONG_PTR)Watch::Proc);
+    SendMessageA(BarState.BarWindow, WM_SETCURSOR, (WPARAM)window, MAKELPARAM(HTCLIENT, mouse));
+    SetWindowLongPtrA(BarState.BarWindow, GWLP_WNDPROC, (LONG_PTR)barProc);
+    return texts;
+}
 
 }  // namespace qv
 

@@ -15,7 +15,6 @@ using namespace qv;
 namespace {
 
 const char* const BarClass = "QuenvoltWClass";
-const char* const DialogClass = "#32770";
 const int Slow = 120000;  // Wine starts a process in many seconds on a loaded machine
 
 DWORD ProcessOf(HWND window)
@@ -23,14 +22,6 @@ DWORD ProcessOf(HWND window)
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     return pid;
-}
-
-// Asked of the window: the name the system keeps is not another process's edit text.
-std::string Text(HWND window)
-{
-    char text[512] = "";
-    SendMessageA(window, WM_GETTEXT, sizeof text, (LPARAM)text);
-    return text;
 }
 
 // A visible top-level window of another process, of that class and caption.
@@ -52,17 +43,6 @@ HWND WaitFor(const char* cls, const char* caption = nullptr, HWND gone = nullptr
     return found;
 }
 
-// True when path ends in name, without regard to case.
-bool EndsWith(const std::string& path, const std::string& name)
-{
-    return path.size() >= name.size() && lstrcmpiA(path.c_str() + (path.size() - name.size()), name.c_str()) == 0;
-}
-
-void Press(HWND dialog, int id)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
-}
-
 // Types a name key by key into a dialog of another process, so that it takes
 // it for typing, then presses OK twice: the first press looks the name up,
 // the next closes the dialog. Posted messages of one thread come in order.
@@ -71,8 +51,7 @@ void TypeAndConfirm(HWND dialog, int field, const std::string& text)
     SendMessageA(GetDlgItem(dialog, field), WM_SETTEXT, 0, (LPARAM) "");
     for (char c : text)
         PostMessageA(GetDlgItem(dialog, field), WM_CHAR, (WPARAM)(unsigned char)c, 0);
-    Press(dialog, IDOK);
-    Press(dialog, IDOK);
+    Press(dialog, IDOK), Press(dialog, IDOK);
 }
 
 // The two programs in one folder with a blank in its name, and the
@@ -86,8 +65,7 @@ struct Handover {
     {
         CreateDirectoryA(programs.c_str(), nullptr);
         CreateDirectoryA(dir.file("My Settings").c_str(), nullptr);
-        const std::string build = ProgramFolder();
-        REQUIRE(CopyFileA((build + "\\Quenvolt.exe").c_str(), (programs + "\\Quenvolt.exe").c_str(), FALSE));
+        REQUIRE(CopyFileA((ProgramFolder() + "\\Quenvolt.exe").c_str(), (programs + "\\Quenvolt.exe").c_str(), FALSE));
         REQUIRE(CopyFileA(EditorProgram().c_str(), (programs + "\\QVconfig.exe").c_str(), FALSE));
         // programs the buttons stand for, told apart by name
         for (const char* name : {"Alpha", "Beta", "Gamma", "Epsilon"})
@@ -100,9 +78,7 @@ struct Handover {
             for (HWND window; (window = FindOther(cls)) != nullptr;) {
                 HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, ProcessOf(window));
                 TerminateProcess(process, 1);
-                const DWORD waited = WaitForSingleObject(process, Slow);
-                CloseHandle(process);
-                if (waited != WAIT_OBJECT_0)
+                if (!WaitForProcess(process, Slow))
                     break;
             }
     }
@@ -115,17 +91,11 @@ struct Handover {
     {
         std::string content = window;
         for (size_t n = 0; n < names.size(); ++n)
-            content += Section("Button" + std::to_string(n + 1)) +
-                       Key("FileName", lstrcmpA(names[n], "None") == 0 ? "None" : program(names[n]));
+            content += Button((int)n + 1) + Key("FileName", lstrcmpA(names[n], "None") == 0 ? "None" : program(names[n]));
         WriteFile(ini, content);
-        std::string commandLine = "\"" + programs + "\\Quenvolt.exe\" " + ini;
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process;
-        REQUIRE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, programs.c_str(),
-                               &startup, &process));
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        HANDLE process = StartProcess(Quoted(programs + "\\Quenvolt.exe") + " " + ini, programs.c_str());
+        REQUIRE(process != nullptr);
+        CloseHandle(process);
         return WaitFor(BarClass);
     }
 };
@@ -135,7 +105,7 @@ void Popup(HWND bar, int slot, char letter)
 {
     PostMessageA(bar, WM_SETCURSOR, (WPARAM)GetDlgItem(bar, FIRST_BUTTON_ID + slot),
                  MAKELPARAM(HTCLIENT, WM_RBUTTONUP));
-    WaitFor("#32768");
+    WaitFor("#32768");  // the popup menu
     PostMessageA(bar, WM_CHAR, (WPARAM)letter, 0);
 }
 
@@ -159,7 +129,7 @@ TEST_SUITE("handover")
         bar = WaitFor(BarClass, nullptr, bar);
         std::vector<std::string> names;
         for (HWND b; (b = GetDlgItem(bar, FIRST_BUTTON_ID + (int)names.size())) != nullptr;)
-            names.push_back(Text(b));
+            names.push_back(TextOf(b));
         CHECK(names == std::vector<std::string>{"Beta.exe", "Epsilon.exe", "Gamma.exe"});
     }
 
@@ -169,12 +139,8 @@ TEST_SUITE("handover")
     // left of the button clicked.
     TEST_CASE("Properties opens the editor on the button's entry alone; the bar comes back as last saved")
     {
-        const struct {
-            std::vector<const char*> buttons;
-            int answer;
-            const char* opened;  // the entry the editor shows
-            const char* box;     // a box the editor shows first, if any
-        } rows[] = {
+        // the buttons, the answer to the properties, the entry the editor shows and a box it shows first, if any
+        const struct { std::vector<const char*> buttons; int answer; const char *opened, *box; } rows[] = {
             {{"Alpha", "Beta", "Gamma"}, IDOK, "Gamma.exe", nullptr},
             {{"Alpha", "None", "Beta", "Gamma"}, IDCANCEL, "Beta.exe", "Error"},
         };
@@ -190,14 +156,13 @@ TEST_SUITE("handover")
             if (row.box != nullptr)
                 Press(WaitFor(DialogClass, row.box), IDOK);
             HWND properties = WaitFor(DialogClass, "Quenvolet icon properties");
-            CHECK(EndsWith(Text(GetDlgItem(properties, IDC_EXEFILENAME)), row.opened));
+            CHECK(SamePath(NamePart(TextOf(GetDlgItem(properties, IDC_EXEFILENAME)).c_str()), row.opened));
             PostMessageA(properties, WM_COMMAND, IDC_CHANGEICON, 0);
             TypeAndConfirm(WaitFor(DialogClass, "Change Icon"), IDC_ICONFILENAME, icon);
             Press(properties, row.answer);
 
             bar = WaitFor(BarClass, nullptr, bar);
-            CHECK(WindowRect(bar).left == 60);
-            CHECK(WindowRect(bar).top == 70);
+            CHECK(TopLeft(bar) == std::pair(60L, 70L));
             if (row.answer == IDCANCEL)
                 CHECK(ReadFile(h.ini) == before);
             else

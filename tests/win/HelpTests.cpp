@@ -34,9 +34,8 @@ TEST_SUITE("help")
             // WinHelp is asked only for a file that is there, and quit with the bar, and only then
             BesideProgram hlp("Quenvolt.hlp", true);
             for (const std::string& buttons : {EmptyBar, Buttons(Notepad, {""})}) {
-                ResetLauncher();
                 REQUIRE(start(buttons));
-                SendMessageA(bar(), WM_CLOSE, 0, 0);
+                send(WM_CLOSE);
             }
             CHECK(helpCalls == std::vector<unsigned>{HELP_CONTENTS, HELP_QUIT});
         }
@@ -44,11 +43,10 @@ TEST_SUITE("help")
             // an empty bar's start opens the page with the shell; WinHelp hears nothing, not even on closing
             BesideProgram page("Quenvolt.html", true);
             RegisterOpener(".html", RecorderPath());
-            const std::string record = RecordInto(*this, "start.rec");
-            ResetLauncher();
+            const std::string record = recordAs("start.rec");
             REQUIRE(start(EmptyBar));
             CHECK(WaitForRecord(record)["cmdline"].find(ProgramFolder() + "\\Quenvolt.html") != std::string::npos);
-            SendMessageA(bar(), WM_CLOSE, 0, 0);
+            send(WM_CLOSE);
             CHECK(helpCalls.size() == 2);
         }
         struct Row { bool page; const char* text; } rows[] = {
@@ -62,13 +60,12 @@ TEST_SUITE("help")
             REQUIRE(start(EmptyBar));
             CHECK(boxes.seen.empty());  // the start shows no box
             const int before = boxes.opened;
-            SendMessageA(bar(), WM_HELP, 0, 0);
+            send(WM_HELP);
             const std::string box = boxes.seen;
             CHECK((box.rfind("Quenvolet|", 0) == 0 && box.find(r.text) != std::string::npos));
-            SendMessageA(bar(), WM_SYSCOMMAND, IDM_HELP, 0);
+            menu(IDM_HELP);
             CHECK(boxes.seen == box + box);
             CHECK(boxes.opened == before + 2);
-            boxes.seen.clear();
         }
         RegisterOpener(".html", RecorderPath());
         DestroyWindow(winHelp);
@@ -76,8 +73,8 @@ TEST_SUITE("help")
 
     TEST_CASE_FIXTURE(BarFixture, "the release number shows in the About box and the version resources")
     {
-        REQUIRE(start(Section("Button1") + Key("FileName", Notepad)));
-        SendMessageA(bar(), WM_SYSCOMMAND, IDM_ABOUT, 0);
+        REQUIRE(start(Button(1) + Key("FileName", Notepad)));
+        menu(IDM_ABOUT);
         REQUIRE(boxes.opened == 1);
         CHECK(boxes.seen.find("|" QV_RELEASE_LINE "|") != std::string::npos);
         const WORD numbers[4] = {QV_VERSION_NUMBERS};

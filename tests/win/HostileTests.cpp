@@ -8,7 +8,7 @@ TEST_SUITE("hostile")
     TEST_CASE_FIXTURE(BarFixture, "a hostile file: the bar starts on it, and a save keeps what it does not own")
     {
         // The bar reads a section in one call; one longer than that reads key by key.
-        const std::string button = Section("Button1") + Key("Note", std::string(100000, 'n')) +
+        const std::string button = Button(1) + Key("Note", std::string(100000, 'n')) +
                                    Key("FileName", Notepad) + Key("Parameters", "\"p q\"");
         REQUIRE(start(Garbage() + "\r\n[Keep]\nA=1\r\n" + Section("Window") + Key("Title", std::string(100000, '9')) +
                       button + "[Other]\nC=3\n\r\n[Keep]\r\nB=2\n" + ManySections()));
@@ -23,8 +23,7 @@ TEST_SUITE("hostile")
         // held open without sharing by another program: the bar starts, and its save changes nothing
         ResetLauncher();
         const std::string saved = ReadFile(ini);
-        HANDLE lock = CreateFileA(ini.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        REQUIRE(lock != INVALID_HANDLE_VALUE);
+        HANDLE lock = Hold(ini);
         REQUIRE(StartBar(ini, SW_SHOWNOACTIVATE));
         CHECK(IsWindowVisible(bar()));
         BarState.UnsavedChanges = true;

@@ -11,15 +11,15 @@ TEST_SUITE("launch")
     {
         const TempDir button, caller;
         SetCurrentDirectoryA(dir.path().c_str());
-        REQUIRE(start(Section("Button1") + Key("FileName", RecorderPath()) + Key("DefaultDirectory", button.path()) +
-                      Key("Window", "Maximized") + Section("Button2") + Key("FileName", RecorderPath())));
+        REQUIRE(start(Button(1) + Key("FileName", RecorderPath()) + Key("DefaultDirectory", button.path()) +
+                      Key("Window", "Maximized") + Button(2) + Key("FileName", RecorderPath())));
         struct Row { int slot; const char* caller; std::string cwd; const char* show; } rows[] = {
             {0, nullptr, button.path(), "3"}, {0, caller.path().c_str(), caller.path(), "3"},
             {1, nullptr, dir.path(), "5"},
         };
         for (const Row& r : rows) {
             CAPTURE(r.cwd);
-            std::string record = RecordInto(*this, ("run" + std::to_string(&r - rows) + ".rec").c_str());
+            std::string record = recordAs(("run" + std::to_string(&r - rows) + ".rec").c_str());
             RunButton(r.slot, r.caller, nullptr);
             auto seen = WaitForRecord(record);
             CHECK(SamePath(seen["cwd"], r.cwd));
@@ -36,7 +36,7 @@ TEST_SUITE("launch")
             CloseHandle(snapshot);
             return count;
         };
-        std::string record = RecordInto(*this, "click.rec");
+        std::string record = recordAs("click.rec");
         REQUIRE(PumpUntil([&] { return recorders() == 0; }));
         SendMessageA(bar(), WM_COMMAND, MAKEWPARAM(FIRST_BUTTON_ID, BN_DOUBLECLICKED), (LPARAM)slot(0)->ButtonWindow);
         CHECK(recorders() == 0);

@@ -8,8 +8,8 @@ TEST_SUITE("paint")
     TEST_CASE_FIXTURE(BarFixture, "faces, icons, lines and focus as the screen shows them, also after a delete")
     {
         const COLORREF first = LibraryColour(1), second = LibraryColour(2), white = RGB(255, 255, 255), black = 0;
-        REQUIRE(start(Section("Button1") + Key("FileName", RecorderPath()) + Key("IconFile", IconOf(1)) +
-                      Section("Button2") + Key("FileName", RecorderPath()) + Key("IconFile", IconOf(2))));
+        REQUIRE(start(Button(1) + Key("FileName", RecorderPath()) + Key("IconFile", IconOf(1)) +
+                      Button(2) + Key("FileName", RecorderPath()) + Key("IconFile", IconOf(2))));
         SetWindowPos(bar(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         const int w = BarState.CellWidth, h = BarState.CellHeight;
         const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), dark = GetSysColor(COLOR_BTNSHADOW);

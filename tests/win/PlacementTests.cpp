@@ -14,7 +14,6 @@ TEST_SUITE("placement")
         WorkAreaGuard area({120, 60, 1000, 700});
         for (const Row& r : rows) {
             CAPTURE(r.horizontal);
-            ResetLauncher();
             REQUIRE(start(Section("Window") + Key("Position", "fixed") + Key("Horizontal", r.horizontal) +
                           Key("Vertical", r.vertical) + Key("Left", "10") + Key("Top", "20") +
                           Buttons(Notepad, {"", "", "", "", ""})));
@@ -35,10 +34,9 @@ TEST_SUITE("placement")
     {
         REQUIRE(start(Section("Window") + Key("AlwaysOnTop", "tRUE") + Key("Left", "3") + Key("Top", "3") +
                       Buttons(Notepad, {"", ""})));
-        CHECK(WindowRect(bar()).left == 3);
-        CHECK(WindowRect(bar()).top == 3);
+        CHECK(TopLeft(bar()) == std::pair(3L, 3L));
         CHECK((GetWindowLongA(bar(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
-        SendMessageA(bar(), WM_SYSCOMMAND, IDM_ALWAYSONTOP, 0);
+        menu(IDM_ALWAYSONTOP);
         CHECK((GetWindowLongA(bar(), GWL_EXSTYLE) & WS_EX_TOPMOST) == 0);
         MoveWindow(bar(), 333, 222, 200, 60, TRUE);
         SaveSettings();

@@ -15,20 +15,17 @@ TEST_SUITE("desk")
         };
         for (const Row& row : rows) {
             INFO(row.what);
-            ResetLauncher();
-            boxes.seen.clear();
             REQUIRE(start(Buttons(Notepad, {"", "", ""})));
             DeleteButton(2);
             // Held open without write sharing, as another program may: Wine as root writes read-only files.
-            HANDLE held = CreateFileA(ini.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-            REQUIRE(held != INVALID_HANDLE_VALUE);
-            SendMessageA(bar(), row.message, row.wParam, 0);  // returns once a box is answered
+            HANDLE held = Hold(ini, FILE_SHARE_READ, GENERIC_READ);
+            send(row.message, row.wParam);  // returns once a box is answered
             CloseHandle(held);
             CHECK(IsWindow(bar()) == (row.message != WM_CLOSE));  // the bar stays unless closed
             CHECK(boxes.seen == (row.box ? "Quenvolet|The settings could not be saved to\n" + ini +
                                                 "\nThe file or its folder may be write-protected.\n" : ""));
             if (row.message != WM_CLOSE) {
-                SendMessageA(bar(), WM_SYSCOMMAND, IDM_SAVESETTINGS, 0);
+                menu(IDM_SAVESETTINGS);
                 CHECK(Profile(ini, "Button3", "FileName") == "<absent>");
             }
         }
@@ -43,14 +40,12 @@ TEST_SUITE("desk")
         const RECT second = info.rcWork;
         REQUIRE(start(Section("Window") + Key("Left", std::to_string(second.left + 300)) + Key("Top", "300") +
                       Buttons(Notepad, {"", "", ""})));
-        RECT r = WindowRect(bar());
+        const RECT r = WindowRect(bar());
         const int w = r.right - r.left, h = r.bottom - r.top;
         MoveWindow(bar(), second.left + 6, second.top + 6, w, h, TRUE);
-        CHECK(WindowRect(bar()).left == second.left);
-        CHECK(WindowRect(bar()).top == second.top);
+        CHECK(TopLeft(bar()) == std::pair(second.left, second.top));
         MoveWindow(bar(), second.right - w + 60, 300, w, h, TRUE);  // past the right edge
         DeleteButton(0);
-        CHECK(WindowRect(bar()).right == second.right);
-        CHECK(WindowRect(bar()).top == 300);
+        CHECK(std::pair(WindowRect(bar()).right, WindowRect(bar()).top) == std::pair(second.right, 300L));
     }
 }

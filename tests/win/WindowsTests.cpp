@@ -13,9 +13,9 @@ TEST_SUITE("windows")
         REQUIRE(LocateFile("shell32.dll", shell, sizeof shell));
         for (int counter : {0, 100000}) {  // no icon 100001 in progman.exe
             ResetLauncher();
-            BarState.FallbackIconCounter = counter;
-            REQUIRE(start(Section("Button1") + Key("FileName", RecorderPath()) + Key("IconFile", shell) +
-                          Key("IconIndex", "-1")));
+            BarState.FallbackIconCounter = counter;  // which a start afresh would forget
+            WriteFile(ini, Button(1) + Key("FileName", RecorderPath()) + Key("IconFile", shell) + Key("IconIndex", "-1"));
+            REQUIRE(StartBar(ini, SW_SHOWNOACTIVATE));
             REQUIRE(ButtonCount == 1);
             CHECK(std::string(slot(0)->IconFile) == "progman.exe");
             CHECK(slot(0)->IconIndex == counter + 1);
@@ -32,7 +32,7 @@ TEST_SUITE("windows")
         std::string upper = RecorderPath();
         CharUpperA(&upper[0]);
         hideExtensions(1);
-        const bool started = start(Section("Button1") + Key("FileName", upper));
+        const bool started = start(Button(1) + Key("FileName", upper));
         hideExtensions(0);
         REQUIRE((started && ButtonCount == 1));
         CHECK(std::string(NamePart(slot(0)->ProgramPath)) == "RECORDER.EXE");
@@ -41,24 +41,17 @@ TEST_SUITE("windows")
 
     TEST_CASE_FIXTURE(BarFixture, "a button's name follows its record after a delete; an unheard popup blocks nothing")
     {
-        RegisterOpener(".qvdoc", RecorderPath());
-        const std::string doc = dir.file("letter.qvdoc");
-        WriteFile(doc, "text");
-        REQUIRE(start(Buttons(RecorderPath(), {"first", "second", "third"}) + Section("Button4") +
-                      Key("FileName", doc) + Key("Parameters", "-p")));
+        REQUIRE(start(Buttons(RecorderPath(), {"first", "second", "third"}) + Button(4) +
+                      Key("FileName", document("letter.qvdoc")) + Key("Parameters", "-p")));
         REQUIRE(ButtonCount == 4);
         CHECK(Click(slot(0)->ButtonWindow, 0, WM_RBUTTONUP, true).size() == 3);
         CHECK(Click(slot(1)->ButtonWindow, 0, WM_RBUTTONUP, true).size() == 3);
         DeleteButton(0);
         CHECK(SendMessageA(BarState.ToolTipWindow, TTM_GETTOOLCOUNT, 0, 0) == 3);
         const std::string program = NamePart(slot(0)->ProgramPath);
-        const std::string names[] = {program, program, program + " - letter.qvdoc"};
-        for (int s = 0; s < 3; ++s) {
-            char text[300] = "";
-            GetWindowTextA(slot(s)->ButtonWindow, text, sizeof text);
-            CHECK(text == names[s]);
-        }
-        SendMessageA(bar(), WM_CLOSE, 0, 0);
+        CHECK(Texts{TextOf(slot(0)->ButtonWindow), TextOf(slot(1)->ButtonWindow), TextOf(slot(2)->ButtonWindow)} ==
+              Texts{program, program, program + " - letter.qvdoc"});
+        send(WM_CLOSE);
         CHECK(ButtonCount == 0);  // the records are freed
     }
 }

@@ -1,27 +1,17 @@
 // The button properties dialog and the change icon dialog driven from
 // inside their own message loops, opened from the main form as a user does.
-#include <doctest.h>
 
 #include "Chngicon.h"
 #include "EditorHarness.h"
-#include "IconGrid.h"
-#include "IconUtil.h"
-#include "forms/ChangeIconForm.h"
-#include "forms/MainForm.h"
-#include "forms/ModifyForm.h"
 
 using namespace qe;
 
-namespace {
-
 // Types a name into the properties dialog's file name field and presses Enter.
-void EnterName(HWND dialog, const std::string& name)
+static void EnterName(HWND dialog, const std::string& name)
 {
     TypeInto(GetDlgItem(dialog, IDC_EXEFILENAME), name);
     PostKey(GetDlgItem(dialog, IDC_EXEFILENAME), VK_RETURN);
 }
-
-}  // namespace
 
 TEST_SUITE("modify")
 {
@@ -30,10 +20,9 @@ TEST_SUITE("modify")
     {
         EditorCase c(2);
         const std::string silent = c.dir.file("silent.exe");
-        const std::string noProgram = "Error|No associated executable file found for file\n\rx.qvnone\n";
-        REQUIRE(CopyFileA((ProgramFolder() + "\\recorder.exe").c_str(), silent.c_str(), FALSE));
-        std::string fallback;
-        REQUIRE(FindFallbackIconFile(&fallback));
+        const std::string noProgram = NoProgram("x.qvnone");
+        REQUIRE(CopyFileA(RecorderPath().c_str(), silent.c_str(), FALSE));
+        const std::string fallback = FallbackIconFile();
         EditorForm editor(Quoted(c.ini));
         // Enter presses the focused Cancel, which keeps nothing of what was typed; Alt+W leads nowhere
         CHECK(DriveDialogs({
@@ -72,31 +61,23 @@ TEST_SUITE("modify")
         // (the shell finds a program for an empty name)
         const std::vector<int> all = {VK_HOME, VK_END | Shift}, menu = {VK_F10 | Shift};
         const std::vector<int> tail = {VK_END, VK_LEFT | Shift, VK_LEFT | Shift, VK_LEFT | Shift, VK_LEFT | Shift};
-        std::vector<int> cut = {Alt | 'A'};  // the name typed into Parameters and cut, for the File field
-        for (char k : silent)
-            cut.push_back(VkKeyScanA(k) & 0x7FF);
+        std::vector<int> cut = KeysOf(silent, {Alt | 'A'});  // the name typed into Parameters and cut, for the File field
         cut.insert(cut.end(), {VK_HOME, VK_END | Shift, Ctrl | 'X', Alt | 'F', VK_HOME, VK_END | Shift});
-        auto then = [](std::vector<int> keys, std::vector<int> more) {
-            keys.insert(keys.end(), more.begin(), more.end());
-            return keys;
-        };
-        struct Row { const char* what; std::vector<int> keys; int command; const char* left; };
-        const Row rows[] = {
-            {"Delete of the whole name", then(all, {VK_DELETE}), IDC_CHANGE, ""},
-            {"Delete", then(tail, {VK_DELETE}), IDC_CHANGE, "program0"},
-            {"Shift+Del", then(tail, {VK_DELETE | Shift}), IDC_CHANGE, "program0"},
-            {"the menu's Delete", then(tail, then(menu, {'D'})), IDC_CHANGE, "program0"},
-            {"Ctrl+V", then(cut, {Ctrl | 'V'}), IDC_CHANGE, nullptr},
-            {"the menu's Paste on a new entry", then(cut, then(menu, {'P'})), IDC_INSERT, nullptr},
+        const struct Row { const char* what; std::vector<int> keys; int command; const char* left; } rows[] = {
+            {"Delete of the whole name", Then(all, {VK_DELETE}), IDC_CHANGE, ""},
+            {"Delete", Then(tail, {VK_DELETE}), IDC_CHANGE, "program0"},
+            {"Shift+Del", Then(tail, {VK_DELETE | Shift}), IDC_CHANGE, "program0"},
+            {"the menu's Delete", Then(tail, Then(menu, {'D'})), IDC_CHANGE, "program0"},
+            {"Ctrl+V", Then(cut, {Ctrl | 'V'}), IDC_CHANGE, nullptr},
+            {"the menu's Paste on a new entry", Then(cut, Then(menu, {'P'})), IDC_INSERT, nullptr},
         };
         for (const Row& r : rows) {
             CAPTURE(r.what);
             c.boxes.seen.clear();
             HWND opened = nullptr;
-            const std::string box = r.left && *r.left ? "Error|No associated executable file found for file\n\r" +
-                                                            std::string(r.left) + "\n" : "";
+            const std::string box = r.left && *r.left ? NoProgram(r.left) : "";
             CHECK(DriveDialogs({
-                [&](HWND dialog) { opened = dialog, PressKeys(then(r.keys, {VK_RETURN})); },
+                [&](HWND dialog) { opened = dialog, PressKeys(Then(r.keys, {VK_RETURN})); },
                 [&](HWND dialog) {
                     CHECK(dialog == opened);  // the check ran and the dialog stays
                     CHECK(c.boxes.seen == box);
@@ -109,7 +90,7 @@ TEST_SUITE("modify")
         c.boxes.seen.clear();
         HWND opened = nullptr;
         auto same = [&](HWND dialog) { CHECK(dialog == opened); };  // the check ran, the dialog stays
-        const bool finished = DriveDialogs({
+        CHECK(DriveDialogs({
             [&](HWND dialog) { EnterName(opened = dialog, "x.qvnone"); },
             [&](HWND dialog) {
                 same(dialog);
@@ -124,8 +105,7 @@ TEST_SUITE("modify")
                 EnterName(dialog, "silent.exe");  // leaves the directory field
             },
             [&](HWND dialog) { same(dialog), PostKey(GetDlgItem(dialog, IDC_EXEFILENAME), VK_RETURN); },
-        }, [&] { editor.click(IDC_CHANGE); });
-        CHECK(finished);
+        }, [&] { editor.click(IDC_CHANGE); }));
         CHECK(c.boxes.seen == noProgram);
         CHECK(ButtonList[0].FileName == "silent.exe");
         CHECK(ButtonList[0].DefaultDirectory == c.dir.path());
@@ -153,8 +133,8 @@ TEST_SUITE("changeicon")
             {damaged, "Error|File " + damaged + " does not contain any icons\n"},
         };
         EditorForm editor(Quoted(c.ini));
-        struct Row { int count, index, first, current; };
-        const Row rows[] = {{100, 10, 7, 10}, {100, 300, 93, 99}, {100, -5, 0, 0}, {256, 0, 0, 0}, {257, 0, 0, 0}};
+        const struct Row { int count, index, first, current; } rows[] = {
+            {100, 10, 7, 10}, {100, 300, 93, 99}, {100, -5, 0, 0}, {256, 0, 0, 0}, {257, 0, 0, 0}};
         for (const Row& r : rows) {
             CAPTURE(r.count);
             CAPTURE(r.index);
@@ -162,7 +142,7 @@ TEST_SUITE("changeicon")
             ChangeIconReads = IconFileReads{0, 0};
             ButtonList[0].IconFile = Library(r.count);
             ButtonList[0].IconIndex = r.index;
-            const bool finished = DriveDialogs({
+            CHECK(DriveDialogs({
                 [](HWND dialog) { ClickButton(dialog, IDC_CHANGEICON); },
                 [&](HWND dialog) {
                     const std::string warning = "Warning|File " + Library(r.count) + " contains more than 256 "
@@ -199,8 +179,7 @@ TEST_SUITE("changeicon")
                     CHECK(GetDlgItem(dialog, IDC_EXEFILENAME) != nullptr);  // back in the properties dialog
                     ClickButton(dialog, IDOK);
                 },
-            }, [&] { editor.click(IDC_CHANGE); });
-            CHECK(finished);
+            }, [&] { editor.click(IDC_CHANGE); }));
             CHECK(ButtonList[0].IconIndex == r.current);
             ICONINFO info;  // the image handed back outlives the dialog's list
             REQUIRE(GetIconInfo(ButtonList[0].Icon.handle(), &info));

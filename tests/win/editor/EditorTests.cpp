@@ -1,13 +1,9 @@
 // The editor driven through its real windows: the configuration file loaded
 // and written back, hostile files, the icon grid and its buttons, the close
 // question, and the start and end of a run.
-#include <doctest.h>
 
 #include "EditorHarness.h"
 #include "HelpPage.h"
-#include "IconGrid.h"
-#include "IconUtil.h"
-#include "forms/MainForm.h"
 
 using namespace qe;
 
@@ -17,17 +13,15 @@ TEST_SUITE("file")
     {
         EditorCase c(0, "", "with blank");
         const std::string title(1100, 't');  // longer than the editor reads
-        const std::string silent = ProgramFolder() + "\\recorder.exe", program = EditorProgram();  // silent: no icons
+        const std::string silent = RecorderPath(), program = EditorProgram();  // silent: no icons
         const std::string content = "; a comment\r\n[window]\r\ntitle = " + title + "  \r\nPosition=Fixed\r\n" +
-            "Horizontal=Left\r\n" + Section("Button1") + Key("Filename", "f.qvnone") + Key("IconIndex", "-$10") +
-            Key("Window", "MINIMIZED") + Section("Button3") + Key("Filename", program) + Section("Button4") +
-            Key("Filename", silent) + Key("IconIndex", "3") + Section("Button7") + Key("Filename", "") +
-            Section("Button9") + Key("Filename", "None") + Key("Parameters", "\"\"p 9\"\"") + Section("Button25") +
+            "Horizontal=Left\r\n" + Button(1) + Key("Filename", "f.qvnone") + Key("IconIndex", "-$10") +
+            Key("Window", "MINIMIZED") + Button(3) + Key("Filename", program) + Button(4) +
+            Key("Filename", silent) + Key("IconIndex", "3") + Button(7) + Key("Filename", "") +
+            Button(9) + Key("Filename", "None") + Key("Parameters", "\"\"p 9\"\"") + Button(25) +
             Key("Filename", "x") + "\r\n[Odd]\r\nx=1";
-        std::string fallback;
-        REQUIRE(FindFallbackIconFile(&fallback));
-        struct Row { const char* title; int choice; std::string window; };
-        const Row rows[] = {
+        const std::string fallback = FallbackIconFile();
+        const struct Row { const char* title; int choice; std::string window; } rows[] = {
             {nullptr, -1, ""},  // no change: the file stays byte for byte
             {"New", -1, "title=New|Position=Fixed|Horizontal=Left"},
             {nullptr, 0, "title=" + title + "|Position=Floating|Horizontal=|Vertical="},  // the long title is not cut
@@ -38,8 +32,7 @@ TEST_SUITE("file")
             c.boxes.seen.clear();
             EditorForm editor(Quoted(c.ini));
             // a button without a program says so once while loading
-            CHECK(c.boxes.seen == "Error|No associated executable file found for file\n\rf.qvnone\n"
-                                  "Error|No associated executable file found for file\n\rNone\n");
+            CHECK(c.boxes.seen == NoProgram("f.qvnone") + NoProgram("None"));
             REQUIRE(ButtonListCount == 4);
             CHECK(ButtonList[1].IconFile == program);  // the display name keeps the extension
             CHECK(ButtonList[2].IconFile == fallback);
@@ -71,13 +64,12 @@ TEST_SUITE("file")
     {
         const std::string v(100000, 'v');  // a file name longer than any path must not reach the shell
         // binary garbage, LF and CR LF mixed, a key and a section written twice
-        EditorCase c(0, Garbage() + "\r\n" + Section("Window") + Key("Title", v) + Section("Button1") +
+        EditorCase c(0, Garbage() + "\r\n" + Section("Window") + Key("Title", v) + Button(1) +
                             Key("Filename", v) + Key("IconIndex", std::string(100000, '7')) + "[Keep]\nValue=" + v +
                             "\nA=1\r\nA=2\n" + ManySections() + Section("Keep") + Key("B", "3"));
         const std::string kept = Profile(c.ini, "Keep", nullptr) + Profile(c.ini, "S9999", nullptr);
         EditorForm editor(Quoted(c.ini));
-        HANDLE lock = CreateFileA(c.ini.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        REQUIRE(lock != INVALID_HANDLE_VALUE);
+        HANDLE lock = Hold(c.ini);
         c.boxes.seen.clear();
         SetWindowTextA(editor.control(IDC_WINDOWTITLE), "Saved");
         editor.click(IDOK);
@@ -96,8 +88,7 @@ TEST_SUITE("grid")
 {
     TEST_CASE("enabling of Insert, Delete, Properties and the arrows")
     {
-        struct Row { int count; bool insert, remove, right; };
-        const Row rows[] = {
+        const struct Row { int count; bool insert, remove, right; } rows[] = {
             {0, true, false, false}, {1, true, true, false}, {24, false, true, true},
         };
         for (const Row& r : rows) {
@@ -106,11 +97,8 @@ TEST_SUITE("grid")
             EditorForm editor(Quoted(c.ini));
             CHECK(IsWindowVisible(editor.control(IDC_ICONGRID)) == (r.count > 0));
             CHECK(IsWindowVisible(editor.control(IDC_NOICONS)) == (r.count == 0));
-            CHECK(editor.enabled(IDC_INSERT) == r.insert);
-            CHECK(editor.enabled(IDC_DELETE) == r.remove);
-            CHECK(editor.enabled(IDC_CHANGE) == r.remove);
-            CHECK_FALSE(editor.enabled(IDC_MOVELEFT));
-            CHECK(editor.enabled(IDC_MOVERIGHT) == r.right);
+            CHECK(editor.enabled({IDC_INSERT, IDC_DELETE, IDC_CHANGE, IDC_MOVELEFT, IDC_MOVERIGHT}) ==
+                  std::vector<bool>{r.insert, r.remove, r.remove, false, r.right});
         }
     }
 
@@ -119,12 +107,9 @@ TEST_SUITE("grid")
         EditorCase c(12);
         EditorForm editor(Quoted(c.ini));
         HWND grid = editor.control(IDC_ICONGRID);
-        struct Row { const char* what; WPARAM key; int x; int current, first; bool left, right; };
-        const Row rows[] = {
-            {"End", VK_END, 0, 11, 2, true, false},
-            {"Home", VK_HOME, 0, 0, 0, false, true},
-            {"Left at the start", VK_LEFT, 0, 0, 0, false, true},
-            {"Right", VK_RIGHT, 0, 1, 0, true, true},
+        const struct Row { const char* what; WPARAM key; int x; int current, first; bool left, right; } rows[] = {
+            {"End", VK_END, 0, 11, 2, true, false}, {"Home", VK_HOME, 0, 0, 0, false, true},
+            {"Left at the start", VK_LEFT, 0, 0, 0, false, true}, {"Right", VK_RIGHT, 0, 1, 0, true, true},
             {"click on the tenth cell", 0, 9 * 37 + 10, 9, 0, true, true},
             {"click left of the cells", 0, -3, 9, 0, true, true},  // signed x: no column
         };
@@ -136,18 +121,13 @@ TEST_SUITE("grid")
                 SendMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.x, 10));
             CHECK(editor.grid(GM_GETCURRENT) == r.current);
             CHECK(editor.grid(GM_GETFIRSTCOL) == r.first);
-            CHECK(editor.enabled(IDC_MOVELEFT) == r.left);
-            CHECK(editor.enabled(IDC_MOVERIGHT) == r.right);
+            CHECK(editor.enabled({IDC_MOVELEFT, IDC_MOVERIGHT}) == std::vector<bool>{r.left, r.right});
             // the first cell shows the first visible button's icon inside its raised frame, once on the screen
-            RECT cell;
-            GetWindowRect(grid, &cell);
-            HDC screen = GetDC(nullptr);
-            for (DWORD start = GetTickCount(); GetTickCount() - start < 10000 &&
-                 GetPixel(screen, cell.left + 10, cell.top + 7) != LibraryColour(r.first); Sleep(20))
-                RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-            CHECK(GetPixel(screen, cell.left + 3, cell.top + 3) == GetSysColor(COLOR_BTNHIGHLIGHT));
-            CHECK(GetPixel(screen, cell.left + 10, cell.top + 7) == LibraryColour(r.first));
-            ReleaseDC(nullptr, screen);
+            COLORREF frame = 0, icon = 0;
+            PumpUntil([&] { const Capture shot(grid);
+                return (frame = shot.at(1, 1), icon = shot.at(8, 5)) == LibraryColour(r.first); }, 10000);
+            CHECK(frame == GetSysColor(COLOR_BTNHIGHLIGHT));
+            CHECK(icon == LibraryColour(r.first));
         }
         editor.click(IDC_MOVERIGHT);
         SetFocus(editor.control(IDC_MOVERIGHT));
@@ -174,18 +154,13 @@ TEST_SUITE("close")
     TEST_CASE("the close question: Cancel stays, No leaves the file, Yes saves; a log-off asks it and restarts the bar")
     {
         EditorCase c(3);
-        const std::string record = c.dir.file("bar.txt"), bar = ProgramFolder() + "\\recorder.exe";
+        const std::string record = c.dir.file("bar.txt"), bar = RecorderPath();
         SetEnvironmentVariableA("QV_RECORD", record.c_str());
         const int LogOff = -1, EnterOnCancel = -2;
-        struct Row { int answer; int command; bool open; bool saved; };
-        const Row rows[] = {
-            {IDCANCEL, IDCANCEL, true, false},
-            {IDNO, IDCANCEL, false, false},
-            {IDYES, IDCANCEL, false, true},
+        const struct Row { int answer; int command; bool open; bool saved; } rows[] = {
+            {IDCANCEL, IDCANCEL, true, false}, {IDNO, IDCANCEL, false, false}, {IDYES, IDCANCEL, false, true},
             {IDYES, 0, false, true},  // the close box
-            {IDCANCEL, LogOff, true, false},
-            {IDNO, LogOff, false, false},
-            {IDYES, LogOff, false, true},
+            {IDCANCEL, LogOff, true, false}, {IDNO, LogOff, false, false}, {IDYES, LogOff, false, true},
             {IDNO, EnterOnCancel, false, false},
         };
         for (const Row& r : rows) {
@@ -195,19 +170,12 @@ TEST_SUITE("close")
             DeleteFileA(record.c_str());
             EditorForm editor(Quoted(c.ini) + " " + Quoted(bar));
             editor.click(IDC_MOVERIGHT);
-            c.boxes.seen.clear();
-            c.boxes.faces.clear();
-            c.boxes.answers = {r.answer};
+            c.boxes.clear({r.answer});
             if (r.command == EnterOnCancel) {
                 PressKeys({VK_TAB | Shift});  // from the grid to Cancel, which takes the default frame from OK
                 Pump(300, editor.form.Handle);
-                HDC screen = GetDC(nullptr);
-                for (int id : {IDOK, IDCANCEL}) {
-                    RECT b;
-                    GetWindowRect(editor.control(id), &b);
-                    CHECK((GetPixel(screen, b.left, b.top) == RGB(0, 0, 0)) == (id == IDCANCEL));
-                }
-                ReleaseDC(nullptr, screen);
+                for (int id : {IDOK, IDCANCEL})
+                    CHECK((Capture(editor.control(id), false).at(0, 0) == RGB(0, 0, 0)) == (id == IDCANCEL));
                 PressKeys({VK_RETURN});
                 Pump(300, editor.form.Handle);
             } else if (r.command == LogOff) {
@@ -223,9 +191,8 @@ TEST_SUITE("close")
             CHECK(c.boxes.faces == "question|&Yes|&No|Cancel\n");
             CHECK(editor.open() == r.open);
             CHECK(Profile(c.ini, "Button1", "Filename") == (r.saved ? "program1.exe" : "program0.exe"));
-            for (DWORD start = GetTickCount(); !r.open && !qe::FileExists(record) && GetTickCount() - start < 5000;)
-                Sleep(50);
-            CHECK(qe::FileExists(record) == !r.open);  // the bar is started again as the run ends
+            PumpUntil([&] { return r.open || qt::FileExists(record); }, 5000);
+            CHECK(qt::FileExists(record) == !r.open);  // the bar is started again as the run ends
         }
         SetEnvironmentVariableA("QV_RECORD", nullptr);
     }
@@ -258,17 +225,12 @@ TEST_SUITE("start")
         };
         for (const Row& r : rows) {
             CAPTURE(r.parameters);
-            c.boxes.seen.clear();
-            c.boxes.faces.clear();
-            c.boxes.answers = {IDNO};
-            PROCESS_INFORMATION holder = {};  // the recorder holds the file while QV_HOLD names it
-            STARTUPINFOA start = {sizeof start};
-            std::string hold = Quoted(ProgramFolder() + "\\recorder.exe");
-            SetEnvironmentVariableA("QV_HOLD", r.held ? c.ini.c_str() : nullptr);
-            REQUIRE((!r.held || CreateProcessA(nullptr, &hold[0], nullptr, nullptr, 0, 0, nullptr, nullptr, &start, &holder)));
+            c.boxes.clear({IDNO});
+            SetEnvironmentVariableA("QV_HOLD", r.held ? c.ini.c_str() : nullptr);  // the recorder holds the file it names
+            HANDLE holder = r.held ? StartProcess(Quoted(RecorderPath())) : nullptr;
             SetEnvironmentVariableA("QV_HOLD", nullptr);
-            for (int i = 0; r.held && i < 250 && ReadFile(c.ini) == c.content; ++i)
-                Sleep(20);  // until the file can no longer be read
+            REQUIRE((holder != nullptr) == r.held);
+            PumpUntil([&] { return !r.held || ReadFile(c.ini) != c.content; }, 5000);  // until the file can no longer be read
             std::string shown;
             DriveDialogs({[&](HWND dialog) { shown = entry(dialog), ClickButton(dialog, IDCANCEL); }}, [&] {
                 EditorForm editor(r.parameters);
@@ -277,8 +239,8 @@ TEST_SUITE("start")
                 if (editor.open())
                     shown = entry(editor.form.Handle);
             });
-            if (r.held)
-                TerminateProcess(holder.hProcess, 0), WaitForSingleObject(holder.hProcess, 5000);
+            if (holder)
+                TerminateProcess(holder, 0), WaitForProcess(holder, 5000);
             CHECK(c.boxes.seen.substr(0, r.boxes.size()) == r.boxes);  // the locked file's box ends in the system's words
             CHECK((!r.held || c.boxes.faces.substr(0, 9) == "error|OK\n"));
             CHECK(shown == r.shown);

@@ -1,10 +1,13 @@
-#include "Files.h"
+#include "Harness.h"
+
+#include <doctest.h>
 
 #include <shellapi.h>
 
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 namespace qt {
 
@@ -90,6 +93,20 @@ std::string EditorProgram()
     return path;
 }
 
+void RegisterOpener(const char* extension, const std::string& program)
+{
+    const std::string type = std::string("QuenvoletTest") + (extension + 1), command = Quoted(program) + " \"%1\"";
+    RegSetValueA(HKEY_CLASSES_ROOT, extension, REG_SZ, type.c_str(), 0);
+    RegSetValueA(HKEY_CLASSES_ROOT, (type + "\\shell\\open\\command").c_str(), REG_SZ, command.c_str(), 0);
+}
+
+std::string TextOf(HWND window)
+{
+    char text[512] = "";
+    SendMessageA(window, WM_GETTEXT, sizeof text, (LPARAM)text);
+    return text;
+}
+
 void Pump(int milliseconds, HWND dialog)
 {
     const DWORD start = GetTickCount();
@@ -105,16 +122,133 @@ void Pump(int milliseconds, HWND dialog)
     } while ((int)(GetTickCount() - start) < milliseconds);
 }
 
+// The client area's pixels as paint draws them, from the screen's device, into a memory bitmap of its size.
+void Capture::take(HWND window, const std::function<void(HDC memory, HDC screen, const RECT& client)>& paint)
+{
+    RECT r;
+    GetClientRect(window, &r);
+    w = r.right, h = r.bottom;
+    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    paint(memory, screen, r);
+    SelectObject(memory, previous);
+    BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB}};  // top row first
+    std::vector<RGBQUAD> rgb((size_t)w * h);
+    GetDIBits(memory, bitmap, 0, h, rgb.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap), DeleteDC(memory), ReleaseDC(nullptr, screen);
+    for (const RGBQUAD& q : rgb)
+        pixels.push_back(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
+}
+
+Capture::Capture(HWND window, bool repaint)
+{
+    if (repaint)
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(100);
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    take(window, [&](HDC memory, HDC screen, const RECT& r) {
+        BitBlt(memory, 0, 0, r.right, r.bottom, screen, origin.x, origin.y, SRCCOPY);
+    });
+}
+
+Capture Capture::Printed(HWND window)
+{
+    Capture shot;
+    shot.take(window, [&](HDC memory, HDC, const RECT& r) {
+        FillRect(memory, &r, (HBRUSH)GetStockObject(WHITE_BRUSH));
+        SendMessageA(window, WM_PRINTCLIENT, (WPARAM)memory, PRF_CLIENT);
+    });
+    return shot;
+}
+
+HANDLE Hold(const std::string& path, DWORD share, DWORD access)
+{
+    HANDLE held = CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr);
+    REQUIRE(held != INVALID_HANDLE_VALUE);
+    return held;
+}
+
+HANDLE StartProcess(std::string commandLine, const char* folder)
+{
+    STARTUPINFOA startup = {sizeof startup};
+    PROCESS_INFORMATION process;
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process))
+        return nullptr;
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+bool WaitForProcess(HANDLE process, int milliseconds)
+{
+    const bool ended = PumpUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, milliseconds);
+    CloseHandle(process);
+    return ended;
+}
+
+std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds)
+{
+    // Renamed when complete, the record may still be held for a moment: it is read until its "end=" line is in.
+    std::string text;
+    PumpUntil([&] { return (text = ReadFile(path)).find("\nend=") != std::string::npos; }, milliseconds);
+    std::map<std::string, std::string> record;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+        record[line.substr(0, line.find('='))] = line.substr(line.find('=') + 1);
+    // Its end, so that it neither outlives its folder nor overlaps the next case.
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, std::strtoul(record["pid"].c_str(), nullptr, 10));
+    if (process != nullptr)
+        WaitForProcess(process, milliseconds);
+    return record;
+}
+
+void TypeInto(HWND edit, const std::string& text)
+{
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageA(edit, WM_CHAR, VK_BACK, 1);
+    for (char c : text)
+        SendMessageA(edit, WM_CHAR, (WPARAM)(unsigned char)c, 1);
+}
+
+void PostKey(HWND control, WPARAM key)
+{
+    PostMessageA(control, WM_KEYDOWN, key, 1);
+    PostMessageA(control, WM_KEYUP, key, 0xC0000001);
+}
+
+void PressKeys(const std::vector<int>& keys)
+{
+    const BYTE held[] = {VK_SHIFT, VK_CONTROL, VK_MENU};
+    for (int key : keys) {
+        for (int m = 0; m < 3; ++m)
+            if (key & (Shift << m))
+                keybd_event(held[m], 0, 0, 0);
+        keybd_event((BYTE)key, 0, 0, 0);
+        keybd_event((BYTE)key, 0, KEYEVENTF_KEYUP, 0);
+        for (int m = 2; m >= 0; --m)
+            if (key & (Shift << m))
+                keybd_event(held[m], 0, KEYEVENTF_KEYUP, 0);
+    }
+}
+
+std::vector<int> KeysOf(const std::string& text, std::vector<int> before)
+{
+    for (char c : text)
+        before.push_back(VkKeyScanA(c) & 0x7FF);  // the key, and Shift, Ctrl and Alt as it needs them
+    return before;
+}
+
 static BoxAnswerer* Answerer;
 
 // A box's caption and texts joined by "|", and its icon and buttons; false for a dialog with fields, which is no box.
 static bool BoxTexts(HWND dialog, std::string& texts, std::string& face)
 {
     char text[2048] = "";
-    if (!GetClassNameA(dialog, text, sizeof text) || lstrcmpA(text, "#32770") != 0)
+    if (!GetClassNameA(dialog, text, sizeof text) || lstrcmpA(text, DialogClass) != 0)
         return false;
-    GetWindowTextA(dialog, text, sizeof text);
-    texts = text;
+    texts = TextOf(dialog);
     std::string icon = "no icon", buttons;
     const struct { LPCSTR id; const char* word; } icons[] = {
         {IDI_HAND, "error"}, {IDI_QUESTION, "question"}, {IDI_EXCLAMATION, "warning"}, {IDI_ASTERISK, "information"}};
@@ -151,11 +285,10 @@ static LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam)
         if (run)
             run();
         std::deque<int>& answers = Answerer->answers;
-        int answer = answers.empty() ? IDOK : answers.front();
+        const int queued = answers.empty() ? IDOK : answers.front();
         if (!answers.empty())
             answers.pop_front();
-        answer = GetDlgItem(call.hwnd, answer) ? answer : IDOK;
-        PostMessageA(call.hwnd, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), (LPARAM)GetDlgItem(call.hwnd, answer));
+        Press(call.hwnd, GetDlgItem(call.hwnd, queued) ? queued : IDOK);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
