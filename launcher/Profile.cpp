@@ -2,6 +2,7 @@
 // window section and the button sections written back.
 #include "Profile.h"
 
+#include "Bar.h"
 #include "Messages.h"
 
 const char WindowSection[] = "Window";
@@ -40,6 +41,14 @@ bool SaveWindowSettings(HWND bar)
         ok &= WritePrivateProfileStringA(WindowSection, "Left", nullptr, file) != FALSE;
         ok &= WritePrivateProfileStringA(WindowSection, "Top", nullptr, file) != FALSE;
     }
+    // The monitor the bar is on, so that a docked bar starts on it again; existing keys keep their meaning.
+    RECT place;
+    GetWindowRect(bar, &place);
+    BarRect work, monitor;
+    GetMonitorWorkArea({place.left, place.top, place.right, place.bottom}, &work, &monitor);
+    char text[48];
+    FormatMonitorRect(text, sizeof text, monitor);
+    ok &= WritePrivateProfileStringA(WindowSection, "Monitor", text, file) != FALSE;
     return ok;
 }
 

@@ -1,4 +1,4 @@
-// The bar on a real desk: a configuration file it may not write, and a second monitor.
+// The bar on a real desk: a configuration file it may not write, two monitors, and changes of them.
 #include "Fixture.h"
 
 using namespace qv;
@@ -52,5 +52,69 @@ TEST_SUITE("desk")
         DeleteButton(0);
         CHECK(WindowRect(bar()).right == second.right);
         CHECK(WindowRect(bar()).top == 300);
+    }
+
+    TEST_CASE_FIXTURE(BarFixture, "a bar saved off every monitor starts in view, a docked one on its monitor, and so again")
+    {
+        const MONITORINFO one = MonitorAt({0, 0}), two = MonitorAt({GetSystemMetrics(SM_CXSCREEN) + 10, 10});
+        REQUIRE((two.dwFlags & MONITORINFOF_PRIMARY) == 0);
+        const RECT a = one.rcWork, b = two.rcWork;
+        const int any = -99999;  // an edge not looked at
+        const std::string fixed = Key("Position", "Fixed");
+        auto at = [](int left, int top) { return Key("Left", std::to_string(left)) + Key("Top", std::to_string(top)); };
+        struct Row { std::string window; int left, top, right, bottom; } rows[] = {
+            {at(5000, 300), any, 300, b.right, any}, {at(-3000, -500), a.left, a.top, any, any},
+            {at(b.right - 50, b.bottom - 10), any, any, b.right, b.bottom},
+            {at(b.left + 300, 5000), b.left + 300, any, any, b.bottom},
+            {fixed + Key("Horizontal", "Left") + Key("Vertical", "Top") + Key("Monitor", MonitorText(two.rcMonitor)),
+             b.left, b.top, any, any},
+            {fixed + Key("Monitor", "5120,0,6400,1024"), any, any, b.right, b.bottom},  // unplugged since: the nearest
+            {fixed + Key("Monitor", "1280,0,2560"), any, any, a.right, a.bottom},       // not a monitor: as without one
+        };
+        for (const Row& row : rows) {
+            CAPTURE(row.window);
+            ResetLauncher();
+            REQUIRE(start(Section("Window") + row.window + Buttons(Notepad, {"", ""})));
+            const RECT r = WindowRect(bar());
+            auto is = [&](int edge, int want) { return want == any || edge == want; };
+            CHECK(is(r.left, row.left));
+            CHECK(is(r.top, row.top));
+            CHECK(is(r.right, row.right));
+            CHECK(is(r.bottom, row.bottom));
+            // started again on what it saved, it is where it was
+            SaveSettings();
+            ResetLauncher();
+            REQUIRE(StartBar(ini, SW_SHOWNOACTIVATE));
+            CHECK(WindowRect(bar()).left == r.left);
+            CHECK(WindowRect(bar()).top == r.top);
+        }
+    }
+
+    TEST_CASE_FIXTURE(BarFixture, "a change of the desk brings the bar back to its corner or into view, and on top")
+    {
+        const RECT b = MonitorAt({GetSystemMetrics(SM_CXSCREEN) + 10, 10}).rcWork;
+        const struct Row { const char* what; UINT message; WPARAM wParam; bool moves; } rows[] = {
+            {"work area", WM_SETTINGCHANGE, SPI_SETWORKAREA, true},
+            {"another setting", WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, false},
+            {"monitors", WM_DISPLAYCHANGE, 32, true}, {"a new taskbar", RegisterWindowMessageA("TaskbarCreated"), 0, true},
+        };
+        for (const Row& row : rows) {
+            INFO(row.what);
+            for (const bool docked : {true, false}) {
+                ResetLauncher();
+                WorkAreaGuard before({0, 0, 1000, 700});
+                REQUIRE(start(Section("Window") + Key("AlwaysOnTop", "True") + Key("Position", docked ? "Fixed" : "") +
+                              Buttons(Notepad, {"", ""})));
+                // a work area grown round a docked bar, which is in view still but out of its corner
+                WorkAreaGuard area({100, 50, 1100, 800});
+                // pushed down and, floating, off every monitor as a lost display leaves it
+                SetWindowPos(bar(), HWND_NOTOPMOST, 5000, 300, 0, 0,
+                             SWP_NOSIZE | SWP_NOACTIVATE | (docked ? SWP_NOMOVE : 0));
+                SendMessageA(bar(), row.message, row.wParam, 0);
+                const RECT r = WindowRect(bar());
+                CHECK((docked ? r.right == 1100 && r.bottom == 800 : r.right == b.right && r.top == 300) == row.moves);
+                CHECK(((GetWindowLongA(bar(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) == row.moves);
+            }
+        }
     }
 }
