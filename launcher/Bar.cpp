@@ -24,24 +24,22 @@ void GetWorkArea(BarRect* work)
     TakeRect(r, work);
 }
 
-void GetMonitorWorkArea(const BarRect& r, BarRect* work, BarRect* monitorRect)
+bool GetMonitorWorkArea(const BarRect& r, BarRect* work, BarRect* monitorRect)
 {
     MONITORINFO info;
     info.cbSize = sizeof info;
     const RECT area = {r.left, r.top, r.right, r.bottom};
     HMONITOR monitor = MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST);
-    const bool known = monitor != nullptr && GetMonitorInfoA(monitor, &info);
-    if (monitorRect != nullptr && known)
-        TakeRect(info.rcMonitor, monitorRect);
     // The primary monitor's work area is the system's, the one start-up uses.
-    if (BarState.HasWorkArea && known &&
+    if (BarState.HasWorkArea && monitor != nullptr && GetMonitorInfoA(monitor, &info) &&
         !(info.dwFlags & MONITORINFOF_PRIMARY)) {
         TakeRect(info.rcWork, work);
-        return;
+        if (monitorRect != nullptr)
+            TakeRect(info.rcMonitor, monitorRect);
+        return true;
     }
     GetWorkArea(work);
-    if (monitorRect != nullptr && !known)
-        *monitorRect = *work;
+    return false;
 }
 
 void GetBarWorkArea(BarRect* work)

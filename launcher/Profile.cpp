@@ -41,14 +41,14 @@ bool SaveWindowSettings(HWND bar)
         ok &= WritePrivateProfileStringA(WindowSection, "Left", nullptr, file) != FALSE;
         ok &= WritePrivateProfileStringA(WindowSection, "Top", nullptr, file) != FALSE;
     }
-    // The monitor the bar is on, so that a docked bar starts on it again; existing keys keep their meaning.
+    // A docked bar starts on its monitor again; the primary one is what a file without the key means.
     RECT place;
     GetWindowRect(bar, &place);
     BarRect work, monitor;
-    GetMonitorWorkArea({place.left, place.top, place.right, place.bottom}, &work, &monitor);
     char text[48];
-    FormatMonitorRect(text, sizeof text, monitor);
-    ok &= WritePrivateProfileStringA(WindowSection, "Monitor", text, file) != FALSE;
+    const bool other = GetMonitorWorkArea({place.left, place.top, place.right, place.bottom}, &work, &monitor) &&
+                       FormatMonitorRect(text, sizeof text, monitor);
+    ok &= WritePrivateProfileStringA(WindowSection, "Monitor", other ? text : nullptr, file) != FALSE;
     return ok;
 }
 

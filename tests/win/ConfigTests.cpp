@@ -14,8 +14,7 @@ TEST_SUITE("config")
         REQUIRE(CopyFileA(RecorderPath().c_str(), dir.file("sub\\tool.exe").c_str(), FALSE));
         // A program is looked for in its own folder first, a bare name in the button's folder.
         WriteFile(ini, Section("Window") + Key("Title", title) + Key("AlwaysOnTop", "False") + Key("Left", "200") +
-                       Key("Top", "200") + Key("Monitor", MonitorText(MonitorAt({200, 200}).rcMonitor)) +
-                       Section("Button2") + Key("FileName", Notepad) + Key("Parameters", "two") +
+                       Key("Top", "200") + Section("Button2") + Key("FileName", Notepad) + Key("Parameters", "two") +
                        "; written by hand\r\n" + Key("Comment", "mine") +
                        Section("Button3") + Key("FileName", "None") + Section("Button4") + Key("FileName", "none") +
                        Section("Button5") + Key("FileName", "sub\\tool.exe") + Key("DefaultDirectory", sub) +

@@ -43,19 +43,6 @@ inline RECT WindowRect(HWND window)
     return r;
 }
 
-// The monitor nearest a point, and its rectangle as the bar saves it.
-inline MONITORINFO MonitorAt(POINT p)
-{
-    MONITORINFO info = {sizeof info};
-    GetMonitorInfoA(MonitorFromPoint(p, MONITOR_DEFAULTTONEAREST), &info);
-    return info;
-}
-inline std::string MonitorText(const RECT& m)
-{
-    return std::to_string(m.left) + "," + std::to_string(m.top) + "," + std::to_string(m.right) + "," +
-           std::to_string(m.bottom);
-}
-
 // Sets the work area until the guard ends.
 struct WorkAreaGuard {
     RECT saved;

@@ -19,8 +19,7 @@ TEST_SUITE("file")
         const std::string title(1100, 't');  // longer than the editor reads
         const std::string silent = ProgramFolder() + "\\recorder.exe", program = EditorProgram();  // silent: no icons
         const std::string content = "; a comment\r\n[window]\r\ntitle = " + title + "  \r\nPosition=Fixed\r\n" +
-            "Horizontal=Left\r\nMonitor=1280,0,2560,1024\r\n" + Section("Button1") + Key("Filename", "f.qvnone") +
-            Key("IconIndex", "-$10") +
+            "Horizontal=Left\r\nMonitor=1,2,3,4\r\n" + Section("Button1") + Key("Filename", "f.qvnone") + Key("IconIndex", "-$10") +
             Key("Window", "MINIMIZED") + Section("Button3") + Key("Filename", program) + Section("Button4") +
             Key("Filename", silent) + Key("IconIndex", "3") + Section("Button7") + Key("Filename", "") +
             Section("Button9") + Key("Filename", "None") + Key("Parameters", "\"\"p 9\"\"") + Section("Button25") +
@@ -30,9 +29,9 @@ TEST_SUITE("file")
         struct Row { const char* title; int choice; std::string window; };
         const Row rows[] = {
             {nullptr, -1, ""},  // no change: the file stays byte for byte
-            {"New", -1, "title=New|Position=Fixed|Horizontal=Left|Monitor=1280,0,2560,1024"},
-            // the long title is not cut; the bar's monitor stays for the next corner chosen
-            {nullptr, 0, "title=" + title + "|Position=Floating|Horizontal=|Monitor=1280,0,2560,1024|Vertical="},
+            {"New", -1, "title=New|Position=Fixed|Horizontal=Left|Monitor=1,2,3,4"},
+            // the long title is not cut; the bar's monitor is kept for the next corner chosen
+            {nullptr, 0, "title=" + title + "|Position=Floating|Horizontal=|Monitor=1,2,3,4|Vertical="},
         };
         for (const Row& r : rows) {
             CAPTURE(r.choice);
