@@ -1,5 +1,7 @@
 #include "Geometry.h"
 
+#include "Text.h"
+
 int BarClientWidth(int count, int cellWidth)
 {
     return count * (cellWidth + 1) - 1;
@@ -67,5 +69,62 @@ bool FitTarget(int x, int y, const BarRect& work, int width, int height, unsigne
         return false;
     target->x = x;
     target->y = y;
+    return true;
+}
+
+BarPoint PullInto(const BarRect& bar, const BarRect& work)
+{
+    BarPoint p = {bar.left, bar.top};
+    if (p.x > work.right - (bar.right - bar.left))
+        p.x = work.right - (bar.right - bar.left);
+    if (p.x < work.left)
+        p.x = work.left;
+    if (p.y > work.bottom - (bar.bottom - bar.top))
+        p.y = work.bottom - (bar.bottom - bar.top);
+    if (p.y < work.top)
+        p.y = work.top;
+    return p;
+}
+
+bool FormatMonitorRect(char* out, size_t size, const BarRect& monitor)
+{
+    const int values[4] = {monitor.left, monitor.top, monitor.right, monitor.bottom};
+    char text[48] = "", number[12];  // four numbers of 11 characters and three commas
+    for (int i = 0; i < 4; ++i) {
+        FormatInt(number, sizeof number, values[i]);
+        if (i > 0)
+            TextAppend(text, sizeof text, ",");
+        TextAppend(text, sizeof text, number);
+    }
+    if (TextLength(text) >= size) {
+        if (size > 0)
+            out[0] = '\0';
+        return false;
+    }
+    TextCopy(out, size, text);
+    return true;
+}
+
+bool ParseMonitorRect(const char* text, BarRect* monitor)
+{
+    int values[4];
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0 && *text++ != ',')
+            return false;
+        const bool negative = *text == '-';
+        if (negative)
+            ++text;
+        // Six digits hold any screen coordinate and keep the sum far from overflowing.
+        int digits = 0, v = 0;
+        for (; *text >= '0' && *text <= '9'; ++text, ++digits)
+            if (digits < 6)
+                v = v * 10 + (*text - '0');
+        if (digits == 0 || digits > 6)
+            return false;
+        values[i] = negative ? -v : v;
+    }
+    if (*text != '\0' || values[2] <= values[0] || values[3] <= values[1])
+        return false;
+    *monitor = {values[0], values[1], values[2], values[3]};
     return true;
 }

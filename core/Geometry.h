@@ -4,6 +4,8 @@
 #ifndef QUENVOLT_CORE_GEOMETRY_H
 #define QUENVOLT_CORE_GEOMETRY_H
 
+#include <stddef.h>
+
 struct BarRect {
     int left, top, right, bottom;
 };
@@ -48,5 +50,19 @@ bool SnapTarget(const BarRect& bar, const BarRect& work, int width, int height, 
 // would pass the right edge shifted left. False when the bar is wider than
 // the work area (nothing is to be moved then).
 bool FitTarget(int x, int y, const BarRect& work, int width, int height, unsigned flags, BarPoint* target);
+
+// Where a bar of window rectangle bar goes so that it lies wholly inside the
+// work area, moved in by the least distance: a bar larger than the work area
+// keeps its left or top edge on the work area's, where its caption stays
+// within reach.
+BarPoint PullInto(const BarRect& bar, const BarRect& work);
+
+// The rectangle of the monitor a bar was saved on, as the configuration file
+// holds it: "left,top,right,bottom" in decimal. Formatting fails, leaving
+// empty text, when out (size bytes) is too small.
+bool FormatMonitorRect(char* out, size_t size, const BarRect& monitor);
+// Reads such a text; false for anything else (a hand-edited value, a rectangle
+// without area), which the bar then takes as no monitor saved.
+bool ParseMonitorRect(const char* text, BarRect* monitor);
 
 #endif

@@ -24,18 +24,31 @@ void GetWorkArea(BarRect* work)
     TakeRect(r, work);
 }
 
-void GetBarWorkArea(BarRect* work)
+bool GetMonitorWorkArea(const BarRect& r, BarRect* work, BarRect* monitorRect)
 {
     MONITORINFO info;
     info.cbSize = sizeof info;
-    HMONITOR monitor = MonitorFromWindow(BarState.BarWindow, MONITOR_DEFAULTTONEAREST);
+    const RECT area = {r.left, r.top, r.right, r.bottom};
+    HMONITOR monitor = MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST);
     // The primary monitor's work area is the system's, the one start-up uses.
     if (BarState.HasWorkArea && monitor != nullptr && GetMonitorInfoA(monitor, &info) &&
         !(info.dwFlags & MONITORINFOF_PRIMARY)) {
         TakeRect(info.rcWork, work);
-        return;
+        if (monitorRect != nullptr)
+            TakeRect(info.rcMonitor, monitorRect);
+        return true;
     }
     GetWorkArea(work);
+    return false;
+}
+
+void GetBarWorkArea(BarRect* work)
+{
+    RECT r;
+    GetWindowRect(BarState.BarWindow, &r);
+    BarRect bar;
+    TakeRect(r, &bar);
+    GetMonitorWorkArea(bar, work);
 }
 
 void ComputeBarSize(int* width, int* height)
@@ -82,6 +95,28 @@ bool FitBar()
     if (!FitTarget(r.left, r.top, work, width, height, BarState.PlacementFlags, &target))
         return false;
     return MoveWindow(BarState.BarWindow, target.x, target.y, width, height, TRUE) != FALSE;
+}
+
+void KeepOnDesk(bool deskChanged)
+{
+    RECT r;
+    GetWindowRect(BarState.BarWindow, &r);
+    BarRect bar;
+    TakeRect(r, &bar);
+    BarRect work;
+    GetMonitorWorkArea(bar, &work);
+    const BarPoint to = (BarState.PlacementFlags & Docked)
+        ? DockedPosition(work, r.right - r.left, r.bottom - r.top, BarState.PlacementFlags)
+        : PullInto(bar, work);
+    // The bar is put in its place, not dropped there: it must not snap away from it.
+    if (to.x != r.left || to.y != r.top) {
+        BarState.InSnapMove = true;
+        SetWindowPos(BarState.BarWindow, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        BarState.InSnapMove = false;
+    }
+    // A new taskbar or desk may have been put above the bar.
+    if (deskChanged && BarState.AlwaysOnTop)
+        SetWindowPos(BarState.BarWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
 void ToggleAlwaysOnTop()

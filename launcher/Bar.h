@@ -11,8 +11,17 @@ const DWORD BarExStyle = WS_EX_TOOLWINDOW;
 void ComputeBarSize(int* width, int* height);
 // The primary monitor's work area.
 void GetWorkArea(BarRect* work);
+// The work area of the monitor that holds the rectangle r (the nearest one).
+// True when that is a monitor other than the primary one, whose rectangle is
+// then given when asked for.
+bool GetMonitorWorkArea(const BarRect& r, BarRect* work, BarRect* monitor = nullptr);
 // The work area of the monitor that holds the bar (the nearest one).
 void GetBarWorkArea(BarRect* work);
+// Brings the bar back into view on the monitor it is nearest: a docked bar
+// into its corner, a floating one wholly into the work area; after a change
+// of the desk (work area, monitors, a new taskbar) always-on-top is asserted
+// again too.
+void KeepOnDesk(bool deskChanged);
 void SnapToCorner();
 bool FitBar();
 void ToggleAlwaysOnTop();

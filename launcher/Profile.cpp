@@ -2,6 +2,7 @@
 // window section and the button sections written back.
 #include "Profile.h"
 
+#include "Bar.h"
 #include "Messages.h"
 
 const char WindowSection[] = "Window";
@@ -40,6 +41,14 @@ bool SaveWindowSettings(HWND bar)
         ok &= WritePrivateProfileStringA(WindowSection, "Left", nullptr, file) != FALSE;
         ok &= WritePrivateProfileStringA(WindowSection, "Top", nullptr, file) != FALSE;
     }
+    // A docked bar starts on its monitor again; the primary one is what a file without the key means.
+    RECT place;
+    GetWindowRect(bar, &place);
+    BarRect work, monitor;
+    char text[48];
+    const bool other = GetMonitorWorkArea({place.left, place.top, place.right, place.bottom}, &work, &monitor) &&
+                       FormatMonitorRect(text, sizeof text, monitor);
+    ok &= WritePrivateProfileStringA(WindowSection, "Monitor", other ? text : nullptr, file) != FALSE;
     return ok;
 }
 

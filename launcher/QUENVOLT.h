@@ -49,6 +49,7 @@ struct TBarState {
     bool UnsavedChanges;
     bool HasWorkArea;
     bool InSnapMove;
+    UINT TaskbarCreated;  // the shell's message that its taskbar is new, after Explorer restarted
     int OpenBoxes;  // modal boxes of the bar open now; drops wait for them
     int CellWidth;
     int CellHeight;

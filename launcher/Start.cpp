@@ -70,15 +70,20 @@ bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showComman
     if (SameTextNoCase(value, "Fixed")) {
         BarState.PlacementFlags = Docked;
         ReadKey(window, "Horizontal", "", value, sizeof value);
-        if (SameTextNoCase(value, "Left")) {
-            x = work.left;
+        if (SameTextNoCase(value, "Left"))
             BarState.PlacementFlags |= DockLeft;
-        }
         ReadKey(window, "Vertical", "", value, sizeof value);
-        if (SameTextNoCase(value, "Top")) {
-            y = work.top;
+        if (SameTextNoCase(value, "Top"))
             BarState.PlacementFlags |= DockTop;
-        }
+        // The corner is on the monitor the bar was saved on, or the one now nearest it.
+        char saved[48];
+        BarRect monitor;
+        ReadKey(window, "Monitor", "", saved, sizeof saved);
+        if (ParseMonitorRect(saved, &monitor))
+            GetMonitorWorkArea(monitor, &work);
+        const BarPoint corner = DockedPosition(work, width, height, BarState.PlacementFlags);
+        x = corner.x;
+        y = corner.y;
     } else {
         ReadKey(window, "Left", "", value, sizeof value);
         x = value[0] != '\0' ? ParseInt(value) : (int)CW_USEDEFAULT;
@@ -86,12 +91,16 @@ bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showComman
         y = value[0] != '\0' ? ParseInt(value) : (int)CW_USEDEFAULT;
     }
 
+    BarState.TaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     HWND bar = CreateWindowExA(BarExStyle | (BarState.AlwaysOnTop ? WS_EX_TOPMOST : 0), BarClassName, title, BarStyle,
                                x, y, width, height, nullptr, nullptr, instance, nullptr);
     if (bar == nullptr)
         return false;
     BarState.BarWindow = bar;
     DragAcceptFiles(bar, TRUE);
+    // A position saved on a monitor gone or since made smaller is brought back into view.
+    if (!(BarState.PlacementFlags & Docked))
+        KeepOnDesk(false);
     // The first WM_MOVE may come with the first showing: a bar starts where it was saved.
     BarState.InSnapMove = true;
     ShowWindow(bar, showCommand);

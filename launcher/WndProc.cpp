@@ -34,6 +34,19 @@ static void OnMove()
         SnapToCorner();
 }
 
+// The work area, the monitors or the taskbar changed: the bar may now stand off them, or beneath.
+static void OnDeskChange()
+{
+    if (BarState.BarWindow != nullptr)
+        KeepOnDesk(true);
+}
+
+static void OnSettingChange(WPARAM setting)
+{
+    if (setting == SPI_SETWORKAREA)
+        OnDeskChange();
+}
+
 static void OnPaint(HWND window)
 {
     PAINTSTRUCT ps;
@@ -147,6 +160,11 @@ static void OnDropFiles(HDROP drop)
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // A registered message has no fixed number to switch on.
+    if (message == BarState.TaskbarCreated && message != 0) {
+        OnDeskChange();
+        return 0;
+    }
     switch (message) {
     case WM_CREATE:
         OnCreate(window);
@@ -191,6 +209,12 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_MENUSELECT:
         OnMenuSelect(wParam, lParam);
         return 0;
+    case WM_SETTINGCHANGE:
+        OnSettingChange(wParam);
+        break;
+    case WM_DISPLAYCHANGE:
+        OnDeskChange();
+        break;
     case WM_DROPFILES:
         OnDropFiles((HDROP)wParam);
         return 0;

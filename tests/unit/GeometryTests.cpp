@@ -1,6 +1,8 @@
 // The bar's geometry on a work area that does not start at the screen's origin.
 #include <doctest.h>
 
+#include <string>
+
 #include "core/Geometry.h"
 
 TEST_SUITE("Geometry") {
@@ -43,6 +45,31 @@ TEST_CASE("FitTarget keeps a docked bar in its corner and any bar off the right 
         CHECK(FitTarget(r.x, 200, Work, r.width, H, r.flags, &p) == r.fits);
         CHECK((p.x == r.toX && p.y == r.toY));
     }
+}
+
+TEST_CASE("PullInto brings a bar wholly into the work area by the shortest way, a wide one by its left end")
+{
+    struct Row { int left, top, width, x, y; } rows[] = {
+        {300, 200, W, 300, 200}, {900, 690, W, 900, 690}, {901, 691, W, 900, 690}, {5000, 300, W, 900, 300},
+        {-3000, -20, W, 100, 50}, {-150, 5000, W, 100, 690}, {-40, 300, 1001, 100, 300}, {600, 300, 1001, 100, 300},
+    };
+    for (const Row& r : rows) {
+        BarPoint p = PullInto({r.left, r.top, r.left + r.width, r.top + H}, Work);
+        CHECK_MESSAGE((p.x == r.x && p.y == r.y), r.left, ",", r.top);
+    }
+}
+
+TEST_CASE("The saved monitor reads back as written, and only when it fits; any other text is no monitor")
+{
+    char text[48], cut[14] = "x";
+    CHECK((!FormatMonitorRect(cut, sizeof cut, {-1280, 0, 0, 1024}) && cut[0] == '\0'));
+    for (const char* bad : {"1,2,3", "1,2,3,4,", "1, 2,3,4", "3,2,1,4", "1,4,3,4", "", "-,2,3,4", "1,2,1000000,4"}) {
+        BarRect m = {7, 7, 7, 7};
+        CHECK_MESSAGE((!ParseMonitorRect(bad, &m) && m.left == 7), bad);
+    }
+    BarRect m;
+    CHECK((ParseMonitorRect("-1280,-24,0,1000", &m) && FormatMonitorRect(text, sizeof text, m) &&
+           std::string(text) == "-1280,-24,0,1000"));
 }
 
 }

@@ -1,4 +1,4 @@
-// The bar on a real desk: a configuration file it may not write, and a second monitor.
+// The bar on a real desk: a configuration file it may not write, two monitors, and changes of them.
 #include "Fixture.h"
 
 using namespace qv;
@@ -47,5 +47,52 @@ TEST_SUITE("desk")
         MoveWindow(bar(), second.right - w + 60, 300, w, h, TRUE);  // past the right edge
         DeleteButton(0);
         CHECK(std::pair(WindowRect(bar()).right, WindowRect(bar()).top) == std::pair(second.right, 300L));
+    }
+
+    TEST_CASE_FIXTURE(BarFixture, "a bar saved off every monitor starts within the nearest, a docked one on its own")
+    {
+        MONITORINFO one = {sizeof one}, two = {sizeof two};
+        GetMonitorInfoA(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &one);
+        const RECT right = {1280, 0, 2560, 1024};  // the second monitor of scripts/with-wine.sh
+        REQUIRE((GetMonitorInfoA(MonitorFromPoint({1290, 0}, MONITOR_DEFAULTTONULL), &two) && EqualRect(&two.rcMonitor, &right)));
+        const std::string fixed = "Position=Fixed\r\nVertical=Top\r\nMonitor=";
+        const struct Row { std::string window; const RECT& area; } rows[] = {
+            {"Left=5000\r\nTop=300", two.rcWork}, {"Left=-3000\r\nTop=-500", one.rcWork}, {"Left=2500\r\nTop=1000", two.rcWork},
+            {fixed + "1280,0,2560,1024", two.rcWork}, {fixed + "5120,0,6400,1024", two.rcWork}, {fixed + "1,0,2", one.rcWork},
+        };
+        for (const Row& row : rows) {
+            CAPTURE(row.window);
+            ResetLauncher();
+            REQUIRE(start(Section("Window") + row.window + "\r\n" + Buttons(Notepad, {""})));
+            const RECT r = WindowRect(bar()), &w = row.area;
+            CHECK((r.left >= w.left && r.top >= w.top && r.right <= w.right && r.bottom <= w.bottom));
+            SaveSettings();  // and started again on what it saved, it is where it was
+            CHECK(Profile(ini, "Window", "Monitor") == (&w == &one.rcWork ? "<absent>" : "1280,0,2560,1024"));
+            ResetLauncher();
+            REQUIRE(StartBar(ini, SW_SHOWNOACTIVATE));
+            CHECK((WindowRect(bar()).left == r.left && WindowRect(bar()).top == r.top));
+        }
+    }
+
+    TEST_CASE_FIXTURE(BarFixture, "a change of the desk brings the bar back to its corner or into view, and on top")
+    {
+        const struct Row { UINT message; WPARAM wParam; bool moves; } rows[] = {
+            {WM_SETTINGCHANGE, SPI_SETWORKAREA, true}, {WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, false},
+            {WM_DISPLAYCHANGE, 32, true}, {RegisterWindowMessageA("TaskbarCreated"), 0, true},
+        };
+        for (const Row& row : rows)
+            for (const bool docked : {true, false}) {
+                CAPTURE(row.message);
+                ResetLauncher();
+                WorkAreaGuard before({0, 0, 1000, 700});
+                REQUIRE(start("[Window]\r\nAlwaysOnTop=True\r\n" + Key("Position", docked ? "Fixed" : "") + Buttons(Notepad, {""})));
+                WorkAreaGuard grown({100, 50, 1100, 800});  // round a docked bar, now out of its corner
+                // pushed down and, floating, off every monitor as a lost display leaves it
+                SetWindowPos(bar(), HWND_NOTOPMOST, 5000, 300, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | (docked ? SWP_NOMOVE : 0));
+                SendMessageA(bar(), row.message, row.wParam, 0);
+                const RECT r = WindowRect(bar());
+                CHECK((docked ? r.right == 1100 && r.bottom == 800 : r.right == 2560 && r.top == 300) == row.moves);
+                CHECK(((GetWindowLongA(bar(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) == row.moves);
+            }
     }
 }
