@@ -42,13 +42,18 @@ bool GetMonitorWorkArea(const BarRect& r, BarRect* work, BarRect* monitorRect)
     return false;
 }
 
-void GetBarWorkArea(BarRect* work)
+BarRect WindowBarRect(HWND window)
 {
     RECT r;
-    GetWindowRect(BarState.BarWindow, &r);
-    BarRect bar;
-    TakeRect(r, &bar);
-    GetMonitorWorkArea(bar, work);
+    GetWindowRect(window, &r);
+    BarRect rect;
+    TakeRect(r, &rect);
+    return rect;
+}
+
+void GetBarWorkArea(BarRect* work)
+{
+    GetMonitorWorkArea(WindowBarRect(BarState.BarWindow), work);
 }
 
 void ComputeBarSize(int* width, int* height)
@@ -99,17 +104,14 @@ bool FitBar()
 
 void KeepOnDesk(bool deskChanged)
 {
-    RECT r;
-    GetWindowRect(BarState.BarWindow, &r);
-    BarRect bar;
-    TakeRect(r, &bar);
+    const BarRect bar = WindowBarRect(BarState.BarWindow);
     BarRect work;
     GetMonitorWorkArea(bar, &work);
     const BarPoint to = (BarState.PlacementFlags & Docked)
-        ? DockedPosition(work, r.right - r.left, r.bottom - r.top, BarState.PlacementFlags)
+        ? DockedPosition(work, bar.right - bar.left, bar.bottom - bar.top, BarState.PlacementFlags)
         : PullInto(bar, work);
     // The bar is put in its place, not dropped there: it must not snap away from it.
-    if (to.x != r.left || to.y != r.top) {
+    if (to.x != bar.left || to.y != bar.top) {
         BarState.InSnapMove = true;
         SetWindowPos(BarState.BarWindow, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         BarState.InSnapMove = false;

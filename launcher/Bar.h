@@ -15,6 +15,8 @@ void GetWorkArea(BarRect* work);
 // True when that is a monitor other than the primary one, whose rectangle is
 // then given when asked for.
 bool GetMonitorWorkArea(const BarRect& r, BarRect* work, BarRect* monitor = nullptr);
+// The window rectangle of a window, in screen coordinates.
+BarRect WindowBarRect(HWND window);
 // The work area of the monitor that holds the bar (the nearest one).
 void GetBarWorkArea(BarRect* work);
 // Brings the bar back into view on the monitor it is nearest: a docked bar

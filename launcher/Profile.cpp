@@ -25,14 +25,13 @@ void ReadKey(const TSection& section, const char* key, const char* fallback, cha
 bool SaveWindowSettings(HWND bar)
 {
     const char* file = BarState.ConfigFilePath;
+    const BarRect place = WindowBarRect(bar);
     bool ok = WritePrivateProfileStringA(WindowSection, "AlwaysOnTop", BarState.AlwaysOnTop ? "True" : "False", file);
     if (!(BarState.PlacementFlags & Docked)) {
-        RECT r;
-        GetWindowRect(bar, &r);
         // Room for any coordinate, so that no position is ever cut.
         char left[12], top[12];
-        FormatInt(left, sizeof left, r.left);
-        FormatInt(top, sizeof top, r.top);
+        FormatInt(left, sizeof left, place.left);
+        FormatInt(top, sizeof top, place.top);
         ok &= WritePrivateProfileStringA(WindowSection, "Horizontal", nullptr, file) != FALSE;
         ok &= WritePrivateProfileStringA(WindowSection, "Vertical", nullptr, file) != FALSE;
         ok &= WritePrivateProfileStringA(WindowSection, "Left", left, file) != FALSE;
@@ -42,11 +41,9 @@ bool SaveWindowSettings(HWND bar)
         ok &= WritePrivateProfileStringA(WindowSection, "Top", nullptr, file) != FALSE;
     }
     // A docked bar starts on its monitor again; the primary one is what a file without the key means.
-    RECT place;
-    GetWindowRect(bar, &place);
     BarRect work, monitor;
     char text[48];
-    const bool other = GetMonitorWorkArea({place.left, place.top, place.right, place.bottom}, &work, &monitor) &&
+    const bool other = GetMonitorWorkArea(place, &work, &monitor) &&
                        FormatMonitorRect(text, sizeof text, monitor);
     ok &= WritePrivateProfileStringA(WindowSection, "Monitor", other ? text : nullptr, file) != FALSE;
     return ok;

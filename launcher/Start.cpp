@@ -54,8 +54,7 @@ bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showComman
     ComputeBarSize(&width, &height);
     BarRect work;
     GetWorkArea(&work);
-    int x = work.right - width;
-    int y = work.bottom - height;
+    int x, y;  // each placement below sets them
 
     TSection window;
     ReadSection(WindowSection, &window);
