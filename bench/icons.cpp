@@ -41,7 +41,7 @@ int main(int argc, char** argv)
 {
     if (argc < 2)
         return 2;
-    InitIconUtilities();
+    InitIconUtilities(96);
     SetWindowsHookExA(WH_GETMESSAGE, Fetched, nullptr, GetCurrentThreadId());
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);

@@ -17,6 +17,12 @@ int SeparatorX(int i, int cellWidth)
     return i * (cellWidth + 1) - 1;
 }
 
+int ScaleForDpi(int pixels, int dpi)
+{
+    const int product = pixels * dpi;
+    return (product + (product < 0 ? -48 : 48)) / 96;
+}
+
 BarPoint DockedPosition(const BarRect& work, int width, int height, unsigned flags)
 {
     BarPoint p;
@@ -25,7 +31,7 @@ BarPoint DockedPosition(const BarRect& work, int width, int height, unsigned fla
     return p;
 }
 
-bool SnapTarget(const BarRect& bar, const BarRect& work, int width, int height, BarPoint* target)
+bool SnapTarget(const BarRect& bar, const BarRect& work, int width, int height, int distance, BarPoint* target)
 {
     if (bar.left == work.left && bar.top == work.top)
         return false;
@@ -35,17 +41,17 @@ bool SnapTarget(const BarRect& bar, const BarRect& work, int width, int height, 
         return false;
 
     int x;
-    if (bar.left < work.left + SnapDistance)
+    if (bar.left < work.left + distance)
         x = work.left;
-    else if (bar.left > rightX - SnapDistance)
+    else if (bar.left > rightX - distance)
         x = rightX;
     else
         return false;
 
     int y;
-    if (bar.top < work.top + SnapDistance)
+    if (bar.top < work.top + distance)
         y = work.top;
-    else if (bar.top > bottomY - SnapDistance)
+    else if (bar.top > bottomY - distance)
         y = bottomY;
     else
         return false;

@@ -21,9 +21,13 @@ enum : unsigned short {
     DockTop = 4    // top edge, else bottom
 };
 
-// How close (in pixels) an edge of a dragged bar must come to the matching
-// edge of the work area to snap.
+// How close (in 96-DPI pixels) an edge of a dragged bar must come to the
+// matching edge of the work area to snap.
 const int SnapDistance = 10;
+
+// The pixels of a 96-DPI design at dpi, rounded to the nearest (halves away
+// from zero), as MulDiv rounds. The one place where anything is scaled.
+int ScaleForDpi(int pixels, int dpi);
 
 // Client width of a bar with count buttons: count cells with a one-pixel
 // separator between neighbours (-1 for no buttons).
@@ -41,9 +45,10 @@ BarPoint DockedPosition(const BarRect& work, int width, int height, unsigned fla
 
 // Where a bar that was moved to window rectangle bar snaps within the work
 // area, when it snaps. The bar snaps only into a corner, and only when both a
-// horizontal and a vertical edge are within SnapDistance of (or beyond) the
-// matching work-area edges; a bar already sitting in a corner does not move.
-bool SnapTarget(const BarRect& bar, const BarRect& work, int width, int height, BarPoint* target);
+// horizontal and a vertical edge are within distance (SnapDistance scaled) of
+// (or beyond) the matching work-area edges; a bar already sitting in a corner
+// does not move.
+bool SnapTarget(const BarRect& bar, const BarRect& work, int width, int height, int distance, BarPoint* target);
 
 // Where a bar at window position (x, y) of the new outer size goes after the
 // number of buttons changed: a docked bar into its corner, and any bar that

@@ -1,8 +1,10 @@
 #include "Chngicon.h"
 
+#include "Dpi.h"
 #include "IconGrid.h"
 #include "Message.h"
 #include "core/EditorCore.h"
+#include "core/Geometry.h"
 #include "forms/ChangeIconForm.h"
 
 #include <commdlg.h>
@@ -45,12 +47,11 @@ short IconCountOf(const std::string& file)
     return n < 0 ? 0 : n;
 }
 
-// ExtractIconA answers 1 for a file that is no program and no icon file.
-HICON IconOf(const std::string& file, int index)
+// The image of icon index at the dialog's scale.
+HICON IconOf(const TdlgChangeIcon& d, int index)
 {
     ++ChangeIconReads.images;
-    HICON icon = ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), (UINT)index);
-    return (UINT_PTR)icon > 1 ? icon : nullptr;
+    return ExtractIconOfSize(d.CurrentIconFile.c_str(), index, IconSizeForDpi(d.Layout.dpi));
 }
 
 void FreeIcons(TdlgChangeIcon& d)
@@ -147,9 +148,10 @@ void IconGridDrawCell(TdlgChangeIcon& d, const GridDrawCell& draw)
         return;
     TIcon& icon = d.IconList[(size_t)i];
     if (icon.empty())
-        icon.setHandle(IconOf(d.CurrentIconFile, i));
+        icon.setHandle(IconOf(d, i));
     if (!icon.empty())
-        DrawIcon(draw.dc, draw.cell.left + 2, draw.cell.top + 2, icon.handle());
+        DrawIconEx(draw.dc, draw.cell.left + ScaleForDpi(2, d.Layout.dpi), draw.cell.top + ScaleForDpi(2, d.Layout.dpi),
+                   icon.handle(), 0, 0, 0, nullptr, DI_NORMAL);
 }
 
 void CloseDialog(TdlgChangeIcon& d, int result)
@@ -172,7 +174,7 @@ void btnOKClick(TdlgChangeIcon& d)
     if (i >= 0 && i < d.IconCount) {
         TIcon& icon = d.IconList[(size_t)i];
         if (icon.empty())  // a cell never painted has no image yet
-            icon.setHandle(IconOf(d.CurrentIconFile, i));
+            icon.setHandle(IconOf(d, i));
         d.Button->Icon = std::move(icon);
     } else {
         d.Button->Icon.setHandle(nullptr);  // a file without icons: the button shows the default icon
@@ -208,12 +210,14 @@ void OnDrawItem(const TdlgChangeIcon& d, const DRAWITEMSTRUCT& item)
 
 void FormCreate(TdlgChangeIcon& d)
 {
-    d.Fonts = CreateFormFonts();
-    d.Glyphs = CreateGlyphFaces();
+    d.Layout = StartLayout(d.Handle, ChangeIconFormControls, ChangeIconFormControlCount, ChangeIconFormWidth,
+                           ChangeIconFormHeight);
+    d.Glyphs = CreateGlyphFaces(d.Layout.dpi);
     SetWindowTextA(d.Handle, "Change Icon");
-    SizeForm(d.Handle, d.Left, d.Top, ChangeIconFormWidth, ChangeIconFormHeight);
+    SizeForm(d.Handle, d.Left, d.Top, d.Layout);
     RegisterIconGrid(GetModuleHandleA(nullptr));
-    CreateFormControls(d.Handle, ChangeIconFormControls, ChangeIconFormControlCount, d.Fonts);
+    CreateFormControls(d.Handle, d.Layout);
+    SendMessageA(Control(d, IDC_ICONLIST), GM_SETDPI, (WPARAM)d.Layout.dpi, 0);
     if (WindowsVersion < 395) {
         const int ids[] = {IDOK, IDCANCEL, IDC_LOADICONS};
         GrowButtonsForOldWindows(d.Handle, ids, 3);
@@ -225,11 +229,24 @@ void FormCreate(TdlgChangeIcon& d)
     SetFocus(Control(d, IDC_ICONFILENAME));
 }
 
+// The dialog was moved onto a monitor of another scale: the images are extracted again as their cells show.
+void OnDpiChanged(TdlgChangeIcon& d, int dpi, const RECT& suggested)
+{
+    HWND grid = Control(d, IDC_ICONLIST);
+    SendMessageA(grid, GM_SETSCROLLBAR, FALSE, 0);  // the grid takes its table height, refitted below
+    RescaleForm(d.Handle, d.Layout, dpi, suggested);
+    RemakeGlyphFaces(d.Glyphs, dpi);
+    SendMessageA(grid, GM_SETDPI, (WPARAM)dpi, 0);
+    FitGridColumns(grid, d.IconCount);
+    for (TIcon& icon : d.IconList)
+        icon.release();
+}
+
 // Every way of closing ends here: no icon of the list outlives the dialog.
 void FormClose(TdlgChangeIcon& d)
 {
     FreeIcons(d);
-    DeleteFormFonts(d.Fonts);
+    DeleteFormFonts(d.Layout.fonts);
     DeleteGlyphFaces(d.Glyphs);
 }
 
@@ -245,6 +262,7 @@ INT_PTR ChangeIconDialogProc(TdlgChangeIcon& d, UINT message, WPARAM wParam, LPA
         return TRUE;
     }
     case WM_DRAWITEM: OnDrawItem(d, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_DPICHANGED: OnDpiChanged(d, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return TRUE;
     case WM_DESTROY: FormClose(d); return TRUE;
     default: return FALSE;
     }

@@ -27,7 +27,7 @@ struct TdlgChangeIcon {
     bool SettingFileName = false;   // the dialog itself puts text into the File name field
     bool Checking = false;          // a check's own message boxes take the focus from the field
     bool Closing = false;
-    FormFonts Fonts = {};
+    FormLayout Layout = {};
     GlyphFaces Glyphs = {};
 };
 

@@ -1,6 +1,7 @@
 #include "Dlgmod.h"
 
 #include "Chngicon.h"
+#include "core/Geometry.h"
 #include "forms/ModifyForm.h"
 
 #include <commdlg.h>
@@ -117,7 +118,8 @@ void OnDrawItem(const TdlgModify& d, const DRAWITEMSTRUCT& item)
         FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
         const TIcon& icon = d.ButtonInfo.Icon.empty() && d.PictureFallsBack ? DefaultIcon : d.ButtonInfo.Icon;
         if (!icon.empty())
-            DrawIcon(item.hDC, item.rcItem.left, item.rcItem.top, icon.handle());
+            DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, icon.handle(), item.rcItem.right - item.rcItem.left,
+                       item.rcItem.bottom - item.rcItem.top, 0, nullptr, DI_NORMAL);
         break;
     }
     default: break;
@@ -126,9 +128,9 @@ void OnDrawItem(const TdlgModify& d, const DRAWITEMSTRUCT& item)
 
 void FormCreate(TdlgModify& d)
 {
-    d.Fonts = CreateFormFonts();
-    d.Glyphs = CreateGlyphFaces();
-    CreateFormControls(d.Handle, ModifyFormControls, ModifyFormControlCount, d.Fonts);
+    d.Layout = StartLayout(d.Handle, ModifyFormControls, ModifyFormControlCount, ModifyFormWidth, ModifyFormHeight);
+    d.Glyphs = CreateGlyphFaces(d.Layout.dpi);
+    CreateFormControls(d.Handle, d.Layout);
     if (WindowsVersion < 395) {
         const int ids[] = {IDOK, IDCANCEL};
         GrowButtonsForOldWindows(d.Handle, ids, 2);
@@ -140,13 +142,21 @@ void FormCreate(TdlgModify& d)
     HWND styles = Control(d, IDC_WINDOWSTYLE);
     for (const char* item : WindowStyleItems)
         SendMessageA(styles, CB_ADDSTRING, 0, (LPARAM)item);
-    SendMessageA(styles, CB_SETITEMHEIGHT, 0, 13);
+    SendMessageA(styles, CB_SETITEMHEIGHT, 0, ScaleForDpi(13, d.Layout.dpi));
+}
+
+// The dialog was moved onto a monitor of another scale, or the scale changed.
+void OnDpiChanged(TdlgModify& d, int dpi, const RECT& suggested)
+{
+    RescaleForm(d.Handle, d.Layout, dpi, suggested);
+    RemakeGlyphFaces(d.Glyphs, dpi);
+    SendMessageA(Control(d, IDC_WINDOWSTYLE), CB_SETITEMHEIGHT, 0, ScaleForDpi(13, dpi));
 }
 
 void FormShow(TdlgModify& d)
 {
     SetWindowTextA(d.Handle, d.Caption.c_str());
-    SizeForm(d.Handle, d.Left, d.Top, ModifyFormWidth, ModifyFormHeight);
+    SizeForm(d.Handle, d.Left, d.Top, d.Layout);
     d.ButtonInfo = *d.Entry;
     SetGuardedText(Control(d, IDC_EXEFILENAME), d.ButtonInfo.FileName, d.SettingFileName);
     SetWindowTextA(Control(d, IDC_PARAMETERS), d.ButtonInfo.Parameters.c_str());
@@ -160,7 +170,7 @@ void FormShow(TdlgModify& d)
 
 void FormDestroy(TdlgModify& d)
 {
-    DeleteFormFonts(d.Fonts);
+    DeleteFormFonts(d.Layout.fonts);
     DeleteGlyphFaces(d.Glyphs);
 }
 
@@ -173,6 +183,7 @@ INT_PTR ModifyDialogProc(TdlgModify& d, UINT message, WPARAM wParam, LPARAM lPar
         return FALSE;  // the File field has the focus
     case WM_COMMAND: OnCommand(d, LOWORD(wParam), HIWORD(wParam)); return TRUE;
     case WM_DRAWITEM: OnDrawItem(d, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_DPICHANGED: OnDpiChanged(d, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return TRUE;
     case WM_DESTROY: FormDestroy(d); return TRUE;
     default: return FALSE;
     }

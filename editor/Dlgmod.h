@@ -24,7 +24,7 @@ struct TdlgModify {
     bool PictureFallsBack = true;  // an empty icon shows DefaultIcon
     bool Closing = false;
     bool TaskBarEntry = false;   // shown for the whole run, with no owner
-    FormFonts Fonts = {};
+    FormLayout Layout = {};
     GlyphFaces Glyphs = {};
 };
 

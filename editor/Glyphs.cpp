@@ -1,10 +1,11 @@
 #include "Glyphs.h"
 
+#include "core/Geometry.h"
 #include "forms/Form.h"
 
 namespace {
 
-const int GlyphSize = 16;
+const int DesignSize = 16;
 
 // The outline of each glyph in a 16 x 16 box.
 struct Shape {
@@ -22,12 +23,12 @@ const Shape Shapes[GlyphCount] = {
 
 const COLORREF Fill[GlyphCount] = {RGB(255, 0, 0), RGB(255, 0, 0), RGB(0, 128, 0), RGB(192, 0, 0)};
 
-void DrawShape(HDC dc, const Shape& shape, int offset, COLORREF fill, COLORREF outline)
+void DrawShape(HDC dc, const Shape& shape, int dpi, int offset, COLORREF fill, COLORREF outline)
 {
     POINT points[12];
     for (int i = 0; i < shape.count; ++i) {
-        points[i].x = shape.points[i].x + offset;
-        points[i].y = shape.points[i].y + offset;
+        points[i].x = ScaleForDpi(shape.points[i].x + offset, dpi);
+        points[i].y = ScaleForDpi(shape.points[i].y + offset, dpi);
     }
     HBRUSH brush = CreateSolidBrush(fill);
     HPEN pen = CreatePen(PS_SOLID, 1, outline);
@@ -41,27 +42,28 @@ void DrawShape(HDC dc, const Shape& shape, int offset, COLORREF fill, COLORREF o
 }
 
 // An icon whose mask is the shape (and for the embossed face its shadow).
-HICON MakeGlyph(const Shape& shape, bool disabled, COLORREF fill)
+HICON MakeGlyph(const Shape& shape, bool disabled, COLORREF fill, int dpi)
 {
+    const int side = ScaleForDpi(DesignSize, dpi);
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
-    HBITMAP colour = CreateCompatibleBitmap(screen, GlyphSize, GlyphSize);
-    HBITMAP mask = CreateBitmap(GlyphSize, GlyphSize, 1, 1, nullptr);
-    RECT all = {0, 0, GlyphSize, GlyphSize};
+    HBITMAP colour = CreateCompatibleBitmap(screen, side, side);
+    HBITMAP mask = CreateBitmap(side, side, 1, 1, nullptr);
+    RECT all = {0, 0, side, side};
 
     HGDIOBJ old = SelectObject(dc, mask);
     FillRect(dc, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
-    DrawShape(dc, shape, 0, RGB(0, 0, 0), RGB(0, 0, 0));
+    DrawShape(dc, shape, dpi, 0, RGB(0, 0, 0), RGB(0, 0, 0));
     if (disabled)
-        DrawShape(dc, shape, 1, RGB(0, 0, 0), RGB(0, 0, 0));
+        DrawShape(dc, shape, dpi, 1, RGB(0, 0, 0), RGB(0, 0, 0));
 
     SelectObject(dc, colour);
     FillRect(dc, &all, (HBRUSH)GetStockObject(BLACK_BRUSH));
     if (disabled) {
-        DrawShape(dc, shape, 1, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNHIGHLIGHT));
-        DrawShape(dc, shape, 0, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNSHADOW));
+        DrawShape(dc, shape, dpi, 1, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNHIGHLIGHT));
+        DrawShape(dc, shape, dpi, 0, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNSHADOW));
     } else {
-        DrawShape(dc, shape, 0, fill, RGB(0, 0, 0));
+        DrawShape(dc, shape, dpi, 0, fill, RGB(0, 0, 0));
     }
     SelectObject(dc, old);
 
@@ -80,14 +82,21 @@ HICON MakeGlyph(const Shape& shape, bool disabled, COLORREF fill)
 
 }  // namespace
 
-GlyphFaces CreateGlyphFaces()
+GlyphFaces CreateGlyphFaces(int dpi)
 {
     GlyphFaces faces;
+    faces.dpi = dpi;
     for (int g = 0; g < GlyphCount; ++g) {
-        faces.normal[g] = MakeGlyph(Shapes[g], false, Fill[g]);
-        faces.disabled[g] = MakeGlyph(Shapes[g], true, Fill[g]);
+        faces.normal[g] = MakeGlyph(Shapes[g], false, Fill[g], dpi);
+        faces.disabled[g] = MakeGlyph(Shapes[g], true, Fill[g], dpi);
     }
     return faces;
+}
+
+void RemakeGlyphFaces(GlyphFaces& faces, int dpi)
+{
+    DeleteGlyphFaces(faces);
+    faces = CreateGlyphFaces(dpi);
 }
 
 void DeleteGlyphFaces(GlyphFaces& faces)
@@ -115,13 +124,14 @@ void DrawGlyphButton(const DRAWITEMSTRUCT& item, const GlyphFaces& faces, GlyphK
 
     char text[64];
     const int length = GetWindowTextA(item.hwndItem, text, sizeof text);
-    const int top = r.top + (r.bottom - r.top - GlyphSize) / 2 + shift;
-    const int left = length > 0 ? r.left + 2 + shift : r.left + (r.right - r.left - GlyphSize) / 2 + shift;
-    DrawIconEx(dc, left, top, disabled ? faces.disabled[glyph] : faces.normal[glyph], GlyphSize, GlyphSize, 0,
+    const int side = ScaleForDpi(DesignSize, faces.dpi);
+    const int top = r.top + (r.bottom - r.top - side) / 2 + shift;
+    const int left = length > 0 ? r.left + ScaleForDpi(2, faces.dpi) + shift : r.left + (r.right - r.left - side) / 2 + shift;
+    DrawIconEx(dc, left, top, disabled ? faces.disabled[glyph] : faces.normal[glyph], side, side, 0,
                nullptr, DI_NORMAL);
     if (length > 0) {
         // the caption is centred in the space right of the glyph
-        RECT textRect = {left + GlyphSize, r.top + shift, r.right + shift, r.bottom + shift};
+        RECT textRect = {left + side, r.top + shift, r.right + shift, r.bottom + shift};
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
         DrawTextA(dc, text, length, &textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);

@@ -11,9 +11,12 @@ enum GlyphKind { GlyphArrowLeft, GlyphArrowRight, GlyphCheck, GlyphCross, GlyphC
 struct GlyphFaces {
     HICON normal[GlyphCount];
     HICON disabled[GlyphCount];
+    int dpi;  // the scale they are drawn at
 };
 
-GlyphFaces CreateGlyphFaces();
+// The glyphs drawn for dpi; a pair made anew replaces the former pair.
+GlyphFaces CreateGlyphFaces(int dpi);
+void RemakeGlyphFaces(GlyphFaces& faces, int dpi);
 void DeleteGlyphFaces(GlyphFaces& faces);
 
 // Paints a push button with the glyph (2 pixels from the left when the

@@ -1,6 +1,7 @@
 #include "IconGrid.h"
 
 #include "core/EditorCore.h"
+#include "core/Geometry.h"
 
 #include <windowsx.h>
 
@@ -13,6 +14,7 @@ struct GridState {
     int current = 0;
     int first = 0;
     bool scrollBar = false;
+    int cell = GridCellSize;  // at the grid's scale
 };
 
 GridState* State(HWND grid)
@@ -24,7 +26,7 @@ int VisibleColumns(HWND grid)
 {
     RECT client;
     GetClientRect(grid, &client);
-    return FullyVisibleColumns(client.right, GridCellSize, GridLineWidth);
+    return FullyVisibleColumns(client.right, State(grid)->cell, GridLineWidth);
 }
 
 void UpdateScrollBar(HWND grid, GridState& s)
@@ -75,17 +77,17 @@ void Select(HWND grid, GridState& s, int column)
     Notify(grid, select.hdr, GN_SELECTCELL);
 }
 
-void OnPaint(HWND grid, GridState& s)
+// Paints the cells into dc, for the screen and for a copy asked for with WM_PRINTCLIENT.
+void Paint(HWND grid, GridState& s, HDC dc)
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(grid, &ps);
     RECT client;
     GetClientRect(grid, &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
     HBRUSH line = GetSysColorBrush(COLOR_BTNSHADOW);
     const bool focused = GetFocus() == grid;
+    const int size = s.cell;
     for (int column = s.first, x = 0; column < s.columns && x < client.right; ++column) {
-        RECT cell = {x, 0, x + GridCellSize, GridCellSize};
+        RECT cell = {x, 0, x + size, size};
         if (column == s.current)
             FillRect(dc, &cell, GetSysColorBrush(COLOR_HIGHLIGHT));
         GridDrawCell draw;
@@ -97,12 +99,19 @@ void OnPaint(HWND grid, GridState& s)
         RestoreDC(dc, saved);
         if (column == s.current && focused)
             DrawFocusRect(dc, &cell);
-        RECT right = {cell.right, 0, cell.right + GridLineWidth, GridCellSize + GridLineWidth};
-        RECT below = {cell.left, GridCellSize, cell.right, GridCellSize + GridLineWidth};
+        RECT right = {cell.right, 0, cell.right + GridLineWidth, size + GridLineWidth};
+        RECT below = {cell.left, size, cell.right, size + GridLineWidth};
         FillRect(dc, &right, line);
         FillRect(dc, &below, line);
         x = right.right;
     }
+}
+
+void OnPaint(HWND grid, GridState& s)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(grid, &ps);
+    Paint(grid, s, dc);
     EndPaint(grid, &ps);
 }
 
@@ -146,10 +155,10 @@ void OnLButtonDown(HWND grid, GridState& s, LPARAM position)
     SetFocus(grid);
     // coordinates are signed: a press left of a scrolled grid is no column
     const int x = GET_X_LPARAM(position), y = GET_Y_LPARAM(position);
-    if (x < 0 || y < 0 || y >= GridCellSize)
+    if (x < 0 || y < 0 || y >= s.cell)
         return;
-    const int column = s.first + x / (GridCellSize + GridLineWidth);
-    if (column < s.columns && x % (GridCellSize + GridLineWidth) < GridCellSize)
+    const int column = s.first + x / (s.cell + GridLineWidth);
+    if (column < s.columns && x % (s.cell + GridLineWidth) < s.cell)
         Select(grid, s, column);
 }
 
@@ -178,6 +187,11 @@ LRESULT OnGridMessage(HWND grid, GridState& s, UINT message, WPARAM wParam)
         UpdateScrollBar(grid, s);
         return 0;
     case GM_HASSCROLLBAR: return s.scrollBar;
+    case GM_SETDPI:
+        s.cell = ScaleForDpi(GridCellSize, (int)wParam);
+        SetFirst(grid, s, s.first);
+        InvalidateRect(grid, nullptr, TRUE);
+        return 0;
     default: return 0;
     }
 }
@@ -194,6 +208,7 @@ LRESULT CALLBACK IconGridProc(HWND grid, UINT message, WPARAM wParam, LPARAM lPa
         SetWindowLongPtrA(grid, GWLP_USERDATA, 0);
         break;
     case WM_PAINT: OnPaint(grid, *s); return 0;
+    case WM_PRINTCLIENT: Paint(grid, *s, (HDC)wParam); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SIZE: if (s) SetFirst(grid, *s, s->first); break;
     case WM_SETFOCUS:
@@ -203,7 +218,7 @@ LRESULT CALLBACK IconGridProc(HWND grid, UINT message, WPARAM wParam, LPARAM lPa
     case WM_LBUTTONDOWN: OnLButtonDown(grid, *s, lParam); return 0;
     case WM_HSCROLL: OnHScroll(grid, *s, LOWORD(wParam)); return 0;
     default:
-        if (s && message >= GM_SETCOLCOUNT && message <= GM_HASSCROLLBAR)
+        if (s && message >= GM_SETCOLCOUNT && message <= GM_SETDPI)
             return OnGridMessage(grid, *s, message, wParam);
         break;
     }

@@ -20,6 +20,7 @@ enum IconGridMessage {
     GM_GETVISIBLECOLS,  // the number of fully visible columns
     GM_SETSCROLLBAR,    // wParam: TRUE shows the horizontal scroll bar
     GM_HASSCROLLBAR,
+    GM_SETDPI,          // wParam: the scale its cells are drawn at
 };
 
 enum IconGridNotification {
@@ -39,7 +40,7 @@ struct GridSelectCell {
     int column;
 };
 
-const int GridCellSize = 36;
+const int GridCellSize = 36;  // at 96 DPI
 const int GridLineWidth = 1;
 
 #endif

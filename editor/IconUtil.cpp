@@ -1,5 +1,6 @@
 #include "IconUtil.h"
 
+#include "Dpi.h"
 #include "IconGrid.h"
 #include "Message.h"
 #include "core/EditorCore.h"
@@ -12,6 +13,7 @@ TIcon DefaultIcon;
 short WindowsVersion;
 short CaptionFrameHeight;
 short DoubleFrameWidth;
+int IconSize = 32;
 
 TIcon& TIcon::operator=(const TIcon& other)
 {
@@ -45,11 +47,9 @@ bool TIcon::release()
     return icon == nullptr || icon == LoadIconA(nullptr, IDI_QUESTION) || DestroyIcon(icon);
 }
 
-// ExtractIconA answers 1 for a file that is no program and no icon file.
 static HICON Extract(const std::string& file, int index)
 {
-    HICON icon = ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), (UINT)index);
-    return (UINT_PTR)icon > 1 ? icon : nullptr;
+    return ExtractIconOfSize(file.c_str(), index, IconSize);
 }
 
 void SetProgramIcons(HWND window)
@@ -65,8 +65,9 @@ void SetProgramIcons(HWND window)
             SendMessageA(window, WM_SETICON, size.kind, (LPARAM)icon);
 }
 
-void InitIconUtilities()
+void InitIconUtilities(int dpi)
 {
+    IconSize = IconSizeForDpi(dpi);
     DefaultIcon.setHandle(LoadIconA(nullptr, IDI_QUESTION));
     const DWORD version = GetVersion();
     WindowsVersion = (short)(LOBYTE(LOWORD(version)) * 100 + HIBYTE(LOWORD(version)));
@@ -170,6 +171,12 @@ bool LoadButtonIcon(TButtonInfo& info)
         info.Icon.setHandle(Extract(fallback, 1));
     }
     return true;
+}
+
+void ExtractAgain(TButtonInfo& info)
+{
+    if (HICON icon = Extract(info.IconFile, info.IconIndex))
+        info.Icon.setHandle(icon);
 }
 
 void RefreshButtonIcon(TButtonInfo& info)

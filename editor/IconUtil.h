@@ -46,12 +46,13 @@ extern TIcon DefaultIcon;
 extern short WindowsVersion;      // major * 100 + minor
 extern short CaptionFrameHeight;  // a dialog opens this far below its opener's top
 extern short DoubleFrameWidth;    // and this far right of its left
+extern int IconSize;              // the side icons are extracted at, for the first form's scale
 
 // Gives a window of the run the program's icon, big and small, for its
 // caption and its task-bar entry.
 void SetProgramIcons(HWND window);
 
-void InitIconUtilities();
+void InitIconUtilities(int dpi);
 void DoneIconUtilities();
 
 // The full path of the program that opens name (its file part the shell's
@@ -63,6 +64,8 @@ bool FileExists(const std::string& path);
 bool FindFallbackIconFile(std::string* result);
 // Gives info the icon of its program; false when no program opens its file.
 bool LoadButtonIcon(TButtonInfo& info);
+// Gives info its stored icon again at IconSize; a file that gives none now leaves it the one it had.
+void ExtractAgain(TButtonInfo& info);
 // Gives info its stored icon, or its program's icon when that gives none.
 void RefreshButtonIcon(TButtonInfo& info);
 // Sets the grid's column count and adds or removes its scroll bar, growing

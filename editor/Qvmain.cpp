@@ -2,12 +2,14 @@
 
 #include "ButtonList.h"
 #include "ConfigFile.h"
+#include "Dpi.h"
 #include "Dlgmod.h"
 #include "HelpPage.h"
 #include "IconGrid.h"
 #include "IconUtil.h"
 #include "Message.h"
 #include "core/EditorCore.h"
+#include "core/Geometry.h"
 #include "forms/MainForm.h"
 
 #include <commdlg.h>
@@ -239,15 +241,17 @@ void IconGridDrawCell(const TfrmQVConfig& form, const GridDrawCell& draw)
     if (form.GridUpdating || draw.column < 0 || draw.column >= MaxButtons)
         return;
     const RECT& c = draw.cell;
+    const int dpi = form.Layout.dpi, edge = ScaleForDpi(2, dpi);
     HBRUSH light = GetSysColorBrush(COLOR_BTNHIGHLIGHT), shadow = GetSysColorBrush(COLOR_BTNSHADOW);
-    const RECT top = {c.left, c.top, c.right, c.top + 2}, left = {c.left, c.top, c.left + 2, c.bottom};
-    const RECT bottom = {c.left, c.bottom - 2, c.right, c.bottom}, right = {c.right - 2, c.top, c.right, c.bottom};
+    const RECT top = {c.left, c.top, c.right, c.top + edge}, left = {c.left, c.top, c.left + edge, c.bottom};
+    const RECT bottom = {c.left, c.bottom - edge, c.right, c.bottom}, right = {c.right - edge, c.top, c.right, c.bottom};
     FillRect(draw.dc, &top, light);
     FillRect(draw.dc, &left, light);
     FillRect(draw.dc, &bottom, shadow);
     FillRect(draw.dc, &right, shadow);
     const TIcon& icon = ButtonList[draw.column].Icon.empty() ? DefaultIcon : ButtonList[draw.column].Icon;
-    DrawIconEx(draw.dc, c.left + 2, c.top + 2, icon.handle(), 32, 32, 0, nullptr, DI_NORMAL);
+    const int size = ScaleForDpi(32, dpi);
+    DrawIconEx(draw.dc, c.left + edge, c.top + edge, icon.handle(), size, size, 0, nullptr, DI_NORMAL);
 }
 
 INT_PTR OnNotify(TfrmQVConfig& form, const NMHDR& hdr)
@@ -290,17 +294,34 @@ void OnDrawItem(const TfrmQVConfig& form, const DRAWITEMSTRUCT& item)
 
 void OnInitDialog(TfrmQVConfig& form)
 {
-    form.Fonts = CreateFormFonts();
-    form.Glyphs = CreateGlyphFaces();
+    form.Layout = StartLayout(form.Handle, MainFormControls, MainFormControlCount, MainFormWidth, MainFormHeight);
+    const int dpi = form.Layout.dpi;
+    form.Glyphs = CreateGlyphFaces(dpi);
     SetWindowTextA(form.Handle, "Configure Quenvolet");
     SetProgramIcons(form.Handle);
-    SizeForm(form.Handle, MainFormLeft, MainFormTop, MainFormWidth, MainFormHeight);
-    CreateFormControls(form.Handle, MainFormControls, MainFormControlCount, form.Fonts);
+    SizeForm(form.Handle, MainFormLeft, MainFormTop, form.Layout);
+    CreateFormControls(form.Handle, form.Layout);
+    SendMessageA(Control(form, IDC_ICONGRID), GM_SETDPI, (WPARAM)dpi, 0);
     HWND positions = Control(form, IDC_WINDOWPOS);
     for (const char* item : PositionItems)
         SendMessageA(positions, CB_ADDSTRING, 0, (LPARAM)item);
-    SendMessageA(positions, CB_SETITEMHEIGHT, 0, 13);
+    SendMessageA(positions, CB_SETITEMHEIGHT, 0, ScaleForDpi(13, dpi));
     WatchPushButtons(form.Handle);
+}
+
+// The form was moved onto a monitor of another scale, or the scale changed.
+void OnDpiChanged(TfrmQVConfig& form, int dpi, const RECT& suggested)
+{
+    HWND grid = Control(form, IDC_ICONGRID);
+    SendMessageA(grid, GM_SETSCROLLBAR, FALSE, 0);  // the grid takes its table height, refitted below
+    RescaleForm(form.Handle, form.Layout, dpi, suggested);
+    RemakeGlyphFaces(form.Glyphs, dpi);
+    SendMessageA(grid, GM_SETDPI, (WPARAM)dpi, 0);
+    SendMessageA(Control(form, IDC_WINDOWPOS), CB_SETITEMHEIGHT, 0, ScaleForDpi(13, dpi));
+    FitGridColumns(grid, (short)ButtonListCount);
+    IconSize = IconSizeForDpi(dpi);
+    for (int i = 0; i < ButtonListCount; ++i)
+        ExtractAgain(ButtonList[i]);
 }
 
 // The end of every run: icons freed, the launcher started again.
@@ -308,7 +329,7 @@ void FormDestroy(TfrmQVConfig& form)
 {
     FreeButtonList();
     DoneIconUtilities();
-    DeleteFormFonts(form.Fonts);
+    DeleteFormFonts(form.Layout.fonts);
     DeleteGlyphFaces(form.Glyphs);
     if (form.Params.size() >= 3) {
         const std::string command = RestartCommand(form.Params[2], form.Params[1]);
@@ -334,6 +355,7 @@ INT_PTR MainFormProc(TfrmQVConfig& form, UINT message, WPARAM wParam, LPARAM lPa
     case WM_NOTIFY: return OnNotify(form, *reinterpret_cast<const NMHDR*>(lParam));
     case WM_DRAWITEM: OnDrawItem(form, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
     case WM_HELP: ShowEditorHelp(form); return TRUE;
+    case WM_DPICHANGED: OnDpiChanged(form, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return TRUE;
     case WM_CLOSE: CloseForm(form); return TRUE;
     case WM_QUERYENDSESSION:
         // a log-off asks the close question, and its Cancel refuses the log-off
@@ -363,7 +385,7 @@ void FormCreate(TfrmQVConfig& form)
         form.NoFile = true;
         return;
     }
-    InitIconUtilities();
+    InitIconUtilities(form.Layout.dpi);
     if (WindowsVersion < 395) {
         for (int id : {IDOK, IDCANCEL}) {
             HWND button = Control(form, id);

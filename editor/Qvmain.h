@@ -24,7 +24,7 @@ struct TfrmQVConfig {
     bool GridUpdating = false;
     bool DirectMode = false;
     bool NoFile = false;  // no file is to be edited: the run ends at once
-    FormFonts Fonts = {};
+    FormLayout Layout = {};
     GlyphFaces Glyphs = {};
 };
 

@@ -2,6 +2,8 @@
 // re-fitting and always-on-top.
 #include "Bar.h"
 
+#include "Dpi.h"
+
 const char BarClassName[] = "QuenvoltWClass";
 const char HelpFileName[] = "Quenvolt.hlp";
 const char DefaultTitle[] = "Quenvolet";
@@ -56,6 +58,14 @@ void GetBarWorkArea(BarRect* work)
     GetMonitorWorkArea(WindowBarRect(BarState.BarWindow), work);
 }
 
+void SetBarScale(int dpi)
+{
+    BarState.Dpi = dpi;
+    BarState.IconSize = IconSizeForDpi(dpi);
+    BarState.CellWidth = BarState.IconSize + ScaleForDpi(6, dpi);
+    BarState.CellHeight = BarState.CellWidth;
+}
+
 void ComputeBarSize(int* width, int* height)
 {
     RECT r;
@@ -63,7 +73,7 @@ void ComputeBarSize(int* width, int* height)
     r.top = 0;
     r.right = BarClientWidth(ButtonCount, BarState.CellWidth);
     r.bottom = BarState.CellHeight;
-    AdjustWindowRectEx(&r, BarStyle, FALSE, BarExStyle);
+    AdjustWindowRectForDpi(&r, BarStyle, BarExStyle, BarState.Dpi);
     *width = r.right - r.left;
     *height = r.bottom - r.top;
     int minimum = GetSystemMetrics(SM_CXMIN);
@@ -81,7 +91,7 @@ void SnapToCorner()
     int width, height;
     ComputeBarSize(&width, &height);
     BarPoint target;
-    if (!SnapTarget(bar, work, width, height, &target))
+    if (!SnapTarget(bar, work, width, height, ScaleForDpi(SnapDistance, BarState.Dpi), &target))
         return;
     BarState.InSnapMove = true;
     MoveWindow(BarState.BarWindow, target.x, target.y, width, height, TRUE);
@@ -119,6 +129,18 @@ void KeepOnDesk(bool deskChanged)
     // A new taskbar or desk may have been put above the bar.
     if (deskChanged && BarState.AlwaysOnTop)
         SetWindowPos(BarState.BarWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+void TakeSuggestedPlace(const RECT& suggested)
+{
+    int width, height;
+    ComputeBarSize(&width, &height);
+    BarState.InSnapMove = true;
+    SetWindowPos(BarState.BarWindow, nullptr, suggested.left, suggested.top, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    BarState.InSnapMove = false;
+    if (BarState.PlacementFlags & Docked)
+        KeepOnDesk(false);
 }
 
 void ToggleAlwaysOnTop()

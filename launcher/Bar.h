@@ -8,6 +8,8 @@
 const DWORD BarStyle = WS_CAPTION | WS_SYSMENU;
 const DWORD BarExStyle = WS_EX_TOOLWINDOW;
 
+// Settles the icon and cell sizes of the bar for the scale dpi.
+void SetBarScale(int dpi);
 void ComputeBarSize(int* width, int* height);
 // The primary monitor's work area.
 void GetWorkArea(BarRect* work);
@@ -25,6 +27,9 @@ void GetBarWorkArea(BarRect* work);
 // again too.
 void KeepOnDesk(bool deskChanged);
 void SnapToCorner();
+// After a change of scale: the bar at the suggested place in its new size,
+// a docked one then back in its corner.
+void TakeSuggestedPlace(const RECT& suggested);
 bool FitBar();
 void ToggleAlwaysOnTop();
 

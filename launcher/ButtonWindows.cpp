@@ -28,6 +28,8 @@ void PaintButtonFaces(HWND bar, int slot)
     LauncherButton* b = ButtonTable[slot];
     const int w = CellWidth();
     const int h = CellHeight();
+    const int edge = ScaleForDpi(2, BarState.Dpi);
+    const int shift = ScaleForDpi(1, BarState.Dpi);
     HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
     HBRUSH highlight = GetSysColorBrush(COLOR_BTNHIGHLIGHT);
     HBRUSH shadow = GetSysColorBrush(COLOR_BTNSHADOW);
@@ -41,22 +43,24 @@ void PaintButtonFaces(HWND bar, int slot)
     HDC down = BarState.FaceDc[1];
 
     HGDIOBJ previousUp = SelectObject(up, b->UpFace);
-    Fill(up, face, 2, 2, w - 2, h - 2);
-    Fill(up, highlight, 0, 0, 2, h - 1);
-    Fill(up, highlight, 2, 0, w - 1, 2);
-    Fill(up, shadow, 0, h - 1, w, h);
-    Fill(up, shadow, 1, h - 2, w, h);
-    Fill(up, shadow, w - 1, 0, w, h - 1);
-    Fill(up, shadow, w - 2, 1, w, h - 1);
+    Fill(up, face, edge, edge, w - edge, h - edge);
+    Fill(up, highlight, 0, 0, edge, h - 1);
+    Fill(up, highlight, edge, 0, w - 1, edge);
+    // The shadow steps in by a pixel a line, winning the corners where it meets the highlight.
+    for (int i = 0; i < edge; ++i) {
+        Fill(up, shadow, i, h - 1 - i, w, h);
+        Fill(up, shadow, w - 1 - i, i, w, h - 1);
+    }
     SetMapMode(up, MM_TEXT);
-    DrawIcon(up, 3, 3, b->Icon);
+    const int size = BarState.IconSize;
+    DrawIconEx(up, (w - size) / 2, (h - size) / 2, b->Icon, size, size, 0, nullptr, DI_NORMAL);
 
     // The pressed face is the raised one's inside moved by a pixel, the icon with it.
     HGDIOBJ previousDown = SelectObject(down, b->DownFace);
-    Fill(down, face, 1, 1, w, h);
-    Fill(down, shadow, 0, 0, 1, h);
-    Fill(down, shadow, 1, 0, w, 1);
-    BitBlt(down, 3, 3, w - 4, h - 4, up, 2, 2, SRCCOPY);
+    Fill(down, face, shift, shift, w, h);
+    Fill(down, shadow, 0, 0, shift, h);
+    Fill(down, shadow, shift, 0, w, shift);
+    BitBlt(down, edge + shift, edge + shift, w - 2 * edge, h - 2 * edge, up, edge, edge, SRCCOPY);
 
     SelectObject(up, previousUp);
     SelectObject(down, previousDown);
@@ -135,6 +139,30 @@ void CreateButtonWindow(HWND bar, int slot)
     NameButtonWindow(slot);
 }
 
+static void ReleaseFaces(LauncherButton* button)
+{
+    if (button->UpFace != nullptr)
+        DeleteObject(button->UpFace);
+    if (button->DownFace != nullptr)
+        DeleteObject(button->DownFace);
+    button->UpFace = button->DownFace = nullptr;
+}
+
+void RescaleButtons(HWND bar, int dpi)
+{
+    SetBarScale(dpi);
+    BarState.FaceFormat.bmBitsPixel = 0;  // the faces of the new size are made afresh
+    for (int slot = 0; slot < ButtonCount; ++slot) {
+        LauncherButton* b = ButtonTable[slot];
+        ReloadButtonIcon(slot);
+        ReleaseFaces(b);
+        b->UpFace = CreateFace(bar);
+        b->DownFace = CreateFace(bar);
+        PaintButtonFaces(bar, slot);
+        MoveWindow(b->ButtonWindow, CellLeft(slot, CellWidth()), 0, CellWidth(), CellHeight(), TRUE);
+    }
+}
+
 void DrawButton(const DRAWITEMSTRUCT* drawItem)
 {
     if (!IsButtonId((int)drawItem->CtlID) || !(drawItem->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)))
@@ -200,10 +228,7 @@ void DeleteButton(int slot)
 void ReleaseButton(LauncherButton* button)
 {
     DestroyIcon(button->Icon);
-    if (button->UpFace != nullptr)
-        DeleteObject(button->UpFace);
-    if (button->DownFace != nullptr)
-        DeleteObject(button->DownFace);
+    ReleaseFaces(button);
     FreeButton(button);
 }
 

@@ -15,6 +15,8 @@ void AttachToolTips();
 // Gives the button window of a slot its name, as its text and its tooltip.
 void NameButtonWindow(int slot);
 void PaintButtonFaces(HWND bar, int slot);
+// The bar at a new scale: its cells, every button's icon, faces and window.
+void RescaleButtons(HWND bar, int dpi);
 void DrawButton(const DRAWITEMSTRUCT* drawItem);
 // Paints the bar's client area within area into dc: the faces as the buttons
 // show them and the lines between them.

@@ -2,6 +2,8 @@
 // lookup and the choice of the icon with its fall-backs.
 #include "Buttons.h"
 
+#include "Dpi.h"
+
 #include "FileSearch.h"
 #include "Messages.h"
 #include "Profile.h"
@@ -119,11 +121,17 @@ bool LoadButton(unsigned n, int slot)
 
 static HICON ExtractValidIcon(const char* file, int index)
 {
-    // Index -1 asks ExtractIconA for the number of icons, not for an icon.
-    if (index == -1)
-        return nullptr;
-    HICON icon = ExtractIconA(BarState.Instance, file, (UINT)index);
-    return (UINT_PTR)icon > 1 ? icon : nullptr;
+    return ExtractIconOfSize(file, index, BarState.IconSize);
+}
+
+void ReloadButtonIcon(int slot)
+{
+    LauncherButton* b = ButtonTable[slot];
+    // A file that gives no icon now leaves the button the one it shows.
+    if (HICON icon = ExtractValidIcon(b->IconFile, b->IconIndex)) {
+        DestroyIcon(b->Icon);
+        b->Icon = icon;
+    }
 }
 
 HICON ChooseButtonIcon(int slot)

@@ -9,6 +9,8 @@ LauncherButton* AllocateButton();
 void FreeButton(LauncherButton* button);
 bool LoadButton(unsigned n, int slot);
 HICON ChooseButtonIcon(int slot);
+// Extracts the button's icon again at the bar's icon size.
+void ReloadButtonIcon(int slot);
 bool IsButtonId(int id);
 int FindButtonSlot(HWND window);
 int FindProgram(const char* file, const char* directory, char* result);

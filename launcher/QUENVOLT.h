@@ -51,6 +51,8 @@ struct TBarState {
     bool InSnapMove;
     UINT TaskbarCreated;  // the shell's message that its taskbar is new, after Explorer restarted
     int OpenBoxes;  // modal boxes of the bar open now; drops wait for them
+    int Dpi;  // the scale of the monitor the bar is on
+    int IconSize;  // the icons' side at that scale
     int CellWidth;
     int CellHeight;
     HPEN SeparatorPen;

@@ -4,6 +4,7 @@
 
 #include "Bar.h"
 #include "Buttons.h"
+#include "Dpi.h"
 #include "FileSearch.h"
 #include "Profile.h"
 #include "WndProc.h"
@@ -47,8 +48,7 @@ bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showComman
                 ++ButtonCount;
     }
 
-    BarState.CellWidth = GetSystemMetrics(SM_CXICON) + 6;
-    BarState.CellHeight = GetSystemMetrics(SM_CYICON) + 6;
+    SetBarScale(DpiOfWindow(nullptr));
 
     int width, height;
     ComputeBarSize(&width, &height);

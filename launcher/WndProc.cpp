@@ -47,6 +47,13 @@ static void OnSettingChange(WPARAM setting)
         OnDeskChange();
 }
 
+// The bar was moved onto a monitor of another scale, or the scale changed.
+static void OnDpiChanged(WPARAM dpis, const RECT* suggested)
+{
+    RescaleButtons(BarState.BarWindow, HIWORD(dpis));
+    TakeSuggestedPlace(*suggested);
+}
+
 static void OnPaint(HWND window)
 {
     PAINTSTRUCT ps;
@@ -217,6 +224,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         break;
     case WM_DROPFILES:
         OnDropFiles((HDROP)wParam);
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(wParam, (const RECT*)lParam);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

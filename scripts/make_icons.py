@@ -6,7 +6,9 @@ the two programs' icons and the numbered icons of the test icon libraries.
     make_icons.py qvconfig OUTPUT.ico    the configuration editor's icon
     make_icons.py libraries OUTDIR       icons/i0000.ico ... and one resource
                                          script per test library (100, 256
-                                         and 257 icons), for the editor's tests
+                                         and 257 icons), for the editor's tests,
+                                         and sizes.ico, whose 16-, 32-, 40-, 48-
+                                         and 64-pixel frames differ in colour
 """
 import os
 import struct
@@ -122,11 +124,38 @@ def ico_bytes(rows, palette=VGA):
     return directory + entry + image
 
 
+# The colour of each frame of sizes.ico, the tests' mirror of which frame is shown.
+FRAME_COLOURS = {16: (0, 0, 0), 32: (255, 0, 0), 40: (0, 255, 0), 48: (0, 0, 255), 64: (255, 255, 0)}
+
+
+def padded(row):
+    return bytes(row) + bytes(-len(row) % 4)
+
+
+def sizes_icon():
+    """One solid 4-bit frame for each side of FRAME_COLOURS, in one .ico file."""
+    images = []
+    for side, (r, g, b) in FRAME_COLOURS.items():
+        colours = struct.pack("BBBB", b, g, r, 0) + bytes(4 * 15)
+        xor = padded([0x00] * (side // 2)) * side  # every pixel palette entry 0
+        mask = padded([0x00] * ((side + 7) // 8)) * side
+        header = struct.pack("<IiiHHIIiiII", 40, side, side * 2, 1, 4, 0, len(xor) + len(mask), 0, 0, 16, 0)
+        images.append((side, header + colours + xor + mask))
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for side, image in images:
+        out += struct.pack("<BBBBHHII", side, side, 16, 0, 1, 4, len(image), offset)
+        offset += len(image)
+    return out + b"".join(image for _, image in images)
+
+
 def libraries(out):
     os.makedirs(os.path.join(out, "icons"), exist_ok=True)
     for n in range(max(LIBRARY_COUNTS)):
         with open(os.path.join(out, "icons", "i%04d.ico" % n), "wb") as f:
             f.write(ico_bytes(*numbered(n)))
+    with open(os.path.join(out, "icons", "sizes.ico"), "wb") as f:
+        f.write(sizes_icon())
     for count in LIBRARY_COUNTS:
         with open(os.path.join(out, "icons%d.rc" % count), "w") as f:
             for n in range(count):

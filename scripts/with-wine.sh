@@ -47,6 +47,14 @@ timeout 60 "$(wine_loader "$arch")" reg add 'HKCU\Software\Wine\X11 Driver' \
 # Wine counts monitors by RandR outputs (one here) unless told to ask Xinerama.
 timeout 60 "$(wine_loader "$arch")" reg add 'HKCU\Software\Wine\X11 Driver' \
   /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1 || true
+# QV_DPI=120 (144, 192...) runs the command at that display scale: the
+# server is restarted so that every program starts with the new LogPixels.
+if [ -n "${QV_DPI:-}" ]; then
+  echo "Display scale: $QV_DPI DPI"
+  timeout 60 "$(wine_loader "$arch")" reg add 'HKCU\Control Panel\Desktop' \
+    /v LogPixels /t REG_DWORD /d "$QV_DPI" /f >/dev/null 2>&1 || { echo "LogPixels could not be set" >&2; exit 1; }
+  timeout 60 wineserver -k >/dev/null 2>&1 || true
+fi
 timeout 60 wineserver -w >/dev/null 2>&1 || true
 
 "$@"

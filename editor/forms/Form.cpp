@@ -2,14 +2,24 @@
 
 #include <commdlg.h>
 
-FormFonts CreateFormFonts()
+#include "Dpi.h"
+#include "core/Geometry.h"
+
+FormFonts CreateFormFonts(int dpi)
 {
+    const int height = ScaleForDpi(-11, dpi);
     FormFonts fonts;
-    fonts.normal = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+    fonts.normal = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
-    fonts.bold = CreateFontA(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+    fonts.bold = CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
     return fonts;
+}
+
+FormLayout StartLayout(HWND form, const ControlRow* rows, size_t count, int width, int height)
+{
+    const int dpi = DpiOfWindow(form);
+    return FormLayout{rows, count, width, height, dpi, CreateFormFonts(dpi)};
 }
 
 void DeleteFormFonts(FormFonts& fonts)
@@ -32,30 +42,51 @@ static SIZE LabelSize(const char* text, HFONT font)
     return size;
 }
 
-void CreateFormControls(HWND form, const ControlRow* rows, size_t count, const FormFonts& fonts)
+void CreateFormControls(HWND form, const FormLayout& layout)
 {
     HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(form, GWLP_HINSTANCE);
-    for (size_t i = 0; i < count; ++i) {
-        const ControlRow& row = rows[i];
-        HFONT font = row.font == FontBold ? fonts.bold : fonts.normal;
-        int width = row.width, height = row.height;
-        if (width == 0) {
-            const SIZE size = LabelSize(row.text, font);
+    for (size_t i = 0; i < layout.count; ++i) {
+        const ControlRow& row = layout.rows[i];
+        CreateWindowExA(row.exStyle, row.className, row.text, WS_CHILD | WS_VISIBLE | row.style, 0, 0, 0, 0, form,
+                        (HMENU)(INT_PTR)row.id, instance, nullptr);
+    }
+    PlaceFormControls(form, layout);
+}
+
+void PlaceFormControls(HWND form, const FormLayout& layout)
+{
+    HWND control = GetWindow(form, GW_CHILD);
+    for (size_t i = 0; i < layout.count && control; ++i, control = GetWindow(control, GW_HWNDNEXT)) {
+        const ControlRow& row = layout.rows[i];
+        HFONT font = row.font == FontBold ? layout.fonts.bold : layout.fonts.normal;
+        int width = ScaleForDpi(row.width, layout.dpi), height = ScaleForDpi(row.height, layout.dpi);
+        if (row.width == 0) {
+            const SIZE size = LabelSize(row.text, font);  // the font is of the scale already
             width = size.cx;
             height = size.cy;
         }
-        HWND control = CreateWindowExA(row.exStyle, row.className, row.text, WS_CHILD | WS_VISIBLE | row.style,
-                                       row.left, row.top, width, height, form,
-                                       (HMENU)(INT_PTR)row.id, instance, nullptr);
-        SendMessageA(control, WM_SETFONT, (WPARAM)font, FALSE);
+        SetWindowPos(control, nullptr, ScaleForDpi(row.left, layout.dpi), ScaleForDpi(row.top, layout.dpi), width,
+                     height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageA(control, WM_SETFONT, (WPARAM)font, TRUE);
     }
 }
 
-void SizeForm(HWND form, int left, int top, int width, int height)
+void RescaleForm(HWND form, FormLayout& layout, int dpi, const RECT& suggested)
 {
-    RECT r = {0, 0, width, height};
-    AdjustWindowRectEx(&r, (DWORD)GetWindowLongPtrA(form, GWL_STYLE), FALSE,
-                       (DWORD)GetWindowLongPtrA(form, GWL_EXSTYLE));
+    const FormFonts former = layout.fonts;
+    layout.dpi = dpi;
+    layout.fonts = CreateFormFonts(dpi);
+    PlaceFormControls(form, layout);
+    FormFonts gone = former;  // deleted once no control uses them
+    DeleteFormFonts(gone);
+    SizeForm(form, suggested.left, suggested.top, layout);
+}
+
+void SizeForm(HWND form, int left, int top, const FormLayout& layout)
+{
+    RECT r = {0, 0, ScaleForDpi(layout.width, layout.dpi), ScaleForDpi(layout.height, layout.dpi)};
+    AdjustWindowRectForDpi(&r, (DWORD)GetWindowLongPtrA(form, GWL_STYLE), (DWORD)GetWindowLongPtrA(form, GWL_EXSTYLE),
+                           layout.dpi);
     SetWindowPos(form, nullptr, left, top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

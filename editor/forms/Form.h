@@ -10,8 +10,8 @@
 
 enum FormFont { FontNormal, FontBold };
 
-// One control: rows stand in tab order; places are client pixels. A width of
-// 0 sizes a label to its text.
+// One control: rows stand in tab order; places are the client pixels of the
+// design at 96 DPI. A width of 0 sizes a label to its text.
 struct ControlRow {
     const char* className;
     const char* text;
@@ -22,18 +22,36 @@ struct ControlRow {
     FormFont font;
 };
 
-// The two fonts every form uses: MS Sans Serif 8 point, plain and bold.
+// The two fonts every form uses: MS Sans Serif 8 point, plain and bold, at dpi.
 struct FormFonts {
     HFONT normal;
     HFONT bold;
 };
-FormFonts CreateFormFonts();
+FormFonts CreateFormFonts(int dpi);
 void DeleteFormFonts(FormFonts& fonts);
 
-void CreateFormControls(HWND form, const ControlRow* rows, size_t count, const FormFonts& fonts);
+// A form's table, its client size (96-DPI pixels) and the scale it is shown at.
+struct FormLayout {
+    const ControlRow* rows;
+    size_t count;
+    int width, height;
+    int dpi;
+    FormFonts fonts;
+};
+// Starts a layout at the scale of the monitor that shows form, its fonts made.
+FormLayout StartLayout(HWND form, const ControlRow* rows, size_t count, int width, int height);
 
-// Gives form a client area of width x height at left, top (screen pixels).
-void SizeForm(HWND form, int left, int top, int width, int height);
+// The windows of the table's rows, placed as PlaceFormControls places them.
+void CreateFormControls(HWND form, const FormLayout& layout);
+// Gives the controls (the form's children in tab order, one a row) their
+// rectangles and fonts at the layout's scale.
+void PlaceFormControls(HWND form, const FormLayout& layout);
+// The layout at a new scale (a WM_DPICHANGED): new fonts, the controls placed
+// again and the form at the suggested place in its new size.
+void RescaleForm(HWND form, FormLayout& layout, int dpi, const RECT& suggested);
+
+// Gives form the layout's client area at left, top (screen pixels).
+void SizeForm(HWND form, int left, int top, const FormLayout& layout);
 
 // A dialog template with no controls, for forms whose controls come from a
 // table; the buffer must outlive nothing beyond the Create call.

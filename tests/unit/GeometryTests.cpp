@@ -16,17 +16,29 @@ TEST_CASE("BarClientWidth: cells with a one-pixel line between neighbours")
     CHECK(BarClientWidth(24, 38) == 935);
 }
 
+TEST_CASE("ScaleForDpi: 96-DPI pixels at a scale, rounded as MulDiv rounds")
+{
+    struct Row { int pixels, dpi, scaled; } rows[] = {
+        {6, 96, 6}, {6, 120, 8}, {3, 144, 5}, {1, 144, 2}, {10, 144, 15}, {36, 192, 72}, {-11, 144, -17}, {13, 120, 16},
+    };
+    for (const Row& r : rows) {
+        CAPTURE(r.pixels);
+        CHECK(ScaleForDpi(r.pixels, r.dpi) == r.scaled);
+    }
+}
+
 TEST_CASE("SnapTarget snaps only into a corner, within ten pixels or beyond")
 {
-    struct Row { int left, top; bool snaps; int x, y; } rows[] = {
-        {109, 59, true, 100, 50}, {60, 20, true, 100, 50}, {930, 681, true, 900, 690}, {110, 55, false, 0, 0},
-        {109, 300, false, 0, 0}, {100, 50, false, 0, 0}, {900, 50, false, 0, 0},
+    struct Row { int left, top; bool snaps; int x, y; int distance; } rows[] = {
+        {109, 59, true, 100, 50, 10}, {60, 20, true, 100, 50, 10}, {930, 681, true, 900, 690, 10},
+        {110, 55, false, 0, 0, 10}, {109, 300, false, 0, 0, 10}, {100, 50, false, 0, 0, 10}, {900, 50, false, 0, 0, 10},
+        {114, 64, true, 100, 50, 15}, {115, 55, false, 0, 0, 15},  // at 144 DPI the distance is 15
     };
     for (const Row& r : rows) {
         CAPTURE(r.left);
         CAPTURE(r.top);
         BarPoint p = {0, 0};
-        CHECK(SnapTarget({r.left, r.top, r.left + W, r.top + H}, Work, W, H, &p) == r.snaps);
+        CHECK(SnapTarget({r.left, r.top, r.left + W, r.top + H}, Work, W, H, r.distance, &p) == r.snaps);
         CHECK((p.x == r.x && p.y == r.y));
     }
 }

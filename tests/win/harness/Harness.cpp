@@ -305,3 +305,15 @@ BoxAnswerer::~BoxAnswerer()
 }
 
 }  // namespace qt
+
+size_t qt::ScaleIndex()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    for (size_t i = 0; i < 4; ++i)
+        if (Scales[i].dpi == dpi)
+            return i;
+    FAIL("the display has a scale the tests do not know: ", dpi);
+    return 0;
+}
