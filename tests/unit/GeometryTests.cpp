@@ -19,12 +19,10 @@ TEST_CASE("BarClientWidth: cells with a one-pixel line between neighbours")
 TEST_CASE("ScaleForDpi: 96-DPI pixels at a scale, rounded as MulDiv rounds")
 {
     struct Row { int pixels, dpi, scaled; } rows[] = {
-        {6, 96, 6}, {6, 120, 8}, {3, 144, 5}, {1, 144, 2}, {10, 144, 15}, {36, 192, 72}, {-11, 144, -17}, {13, 120, 16},
-    };
-    for (const Row& r : rows) {
-        CAPTURE(r.pixels);
-        CHECK(ScaleForDpi(r.pixels, r.dpi) == r.scaled);
-    }
+        {6, 96, 6}, {6, 120, 8}, {3, 144, 5}, {1, 144, 2}, {10, 144, 15}, {36, 192, 72}, {-11, 144, -17},
+        {13, 120, 16}};
+    for (const Row& r : rows)
+        CHECK_MESSAGE(ScaleForDpi(r.pixels, r.dpi) == r.scaled, r.pixels, " at ", r.dpi);
 }
 
 TEST_CASE("SnapTarget snaps only into a corner, within ten pixels or beyond")

@@ -306,14 +306,11 @@ BoxAnswerer::~BoxAnswerer()
 
 }  // namespace qt
 
-size_t qt::ScaleIndex()
+const qt::DisplayScale& qt::CurrentScale()
 {
     HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY), known = dpi == 120 ? 1 : dpi == 144 ? 2 : dpi == 192 ? 3 : 0;
     ReleaseDC(nullptr, screen);
-    for (size_t i = 0; i < 4; ++i)
-        if (Scales[i].dpi == dpi)
-            return i;
-    FAIL("the display has a scale the tests do not know: ", dpi);
-    return 0;
+    REQUIRE(Scales[known].dpi == dpi);
+    return Scales[known];
 }

@@ -73,26 +73,21 @@ inline COLORREF LibraryColour(int n) { return RGB((n * 53) % 256, (n * 97) % 256
 // An icon file whose 16-, 32-, 40-, 48- and 64-pixel frames are each of one colour of their own.
 inline std::string SizesIcon() { return ProgramFolder() + "\\iconlibs\\icons\\sizes.ico"; }
 
-// The display's scale, and what Windows makes of it: the side of a large icon, the colour of the frame of
-// that side in SizesIcon (the nearest frame, stretched, past the largest), and the 96-DPI pixels p at that
-// scale. The scales the tests know, in order; the display has one of the first four.
+// A scale: the side of a large icon there, the colour of SizesIcon's frame shown (the nearest, stretched past
+// the largest), and 96-DPI pixels p there. The display has one of the first four; a window can be told it moved
+// to the next larger one (this Wine keeps the caption at the display's scale, too big for a smaller one).
 struct DisplayScale {
     int dpi, icon;
     COLORREF frame;
     int px(int p) const { return (p * dpi + (p < 0 ? -48 : 48)) / 96; }
 };
-const DisplayScale Scales[] = {
-    {96, 32, RGB(255, 0, 0)}, {120, 40, RGB(0, 255, 0)}, {144, 48, RGB(0, 0, 255)}, {192, 64, RGB(255, 255, 0)},
-    {240, 80, RGB(255, 255, 0)}};
-// The scale of the display, and the next larger one, which a window can be told it moved to: this Wine keeps
-// its caption and frame at the display's scale, which a smaller one would leave too little room within.
-size_t ScaleIndex();
-inline const DisplayScale& CurrentScale() { return Scales[ScaleIndex()]; }
-inline const DisplayScale& NextScale() { return Scales[ScaleIndex() + 1]; }
-// Tells a window that it is now on a monitor of the scale, with the place Windows suggests for it.
-inline void SendDpiChange(HWND window, const DisplayScale& scale, RECT suggested)
+const DisplayScale Scales[] = {{96, 32, RGB(255, 0, 0)}, {120, 40, RGB(0, 255, 0)}, {144, 48, RGB(0, 0, 255)},
+                               {192, 64, RGB(255, 255, 0)}, {240, 80, RGB(255, 255, 0)}};
+const DisplayScale& CurrentScale();
+inline const DisplayScale& NextScale() { return (&CurrentScale())[1]; }
+inline void SendDpiChange(HWND window, const DisplayScale& to, RECT suggested)
 {
-    SendMessageA(window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(scale.dpi, scale.dpi), (LPARAM)&suggested);
+    SendMessageA(window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(to.dpi, to.dpi), (LPARAM)&suggested);
 }
 
 // A file beside the test program for the time of a case, present (a copy of another file, else a line
