@@ -38,6 +38,8 @@ foreach(program ${QV_RELEASE_PROGRAMS})
   add_test(NAME release.imports.${program}
            COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${QV_OBJDUMP} -DFILE=$<TARGET_FILE:${program}>
                    -P ${CMAKE_SOURCE_DIR}/cmake/CheckImports.cmake)
+  add_test(NAME release.scale.${program}
+           COMMAND ${CMAKE_COMMAND} -DFILE=$<TARGET_FILE:${program}> -P ${CMAKE_SOURCE_DIR}/cmake/CheckAwareness.cmake)
 endforeach()
 string(REPLACE ";" "," QV_RELEASE_NAMES "${QV_RELEASE_PROGRAMS}")
 add_test(NAME release.archive
