@@ -65,9 +65,14 @@ void SetProgramIcons(HWND window)
             SendMessageA(window, WM_SETICON, size.kind, (LPARAM)icon);
 }
 
-void InitIconUtilities(int dpi)
+void SetIconScale(int dpi)
 {
     IconSize = IconSizeForDpi(dpi);
+}
+
+void InitIconUtilities(int dpi)
+{
+    SetIconScale(dpi);
     DefaultIcon.setHandle(LoadIconA(nullptr, IDI_QUESTION));
     const DWORD version = GetVersion();
     WindowsVersion = (short)(LOBYTE(LOWORD(version)) * 100 + HIBYTE(LOWORD(version)));

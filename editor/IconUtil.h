@@ -46,13 +46,15 @@ extern TIcon DefaultIcon;
 extern short WindowsVersion;      // major * 100 + minor
 extern short CaptionFrameHeight;  // a dialog opens this far below its opener's top
 extern short DoubleFrameWidth;    // and this far right of its left
-extern int IconSize;              // the side icons are extracted at, for the first form's scale
+extern int IconSize;              // the side icons are extracted at, the main form's scale's (SetIconScale)
 
 // Gives a window of the run the program's icon, big and small, for its
 // caption and its task-bar entry.
 void SetProgramIcons(HWND window);
 
 void InitIconUtilities(int dpi);
+// Icons are extracted from now on at the size of dpi.
+void SetIconScale(int dpi);
 void DoneIconUtilities();
 
 // The full path of the program that opens name (its file part the shell's

@@ -2,7 +2,6 @@
 
 #include "ButtonList.h"
 #include "ConfigFile.h"
-#include "Dpi.h"
 #include "Dlgmod.h"
 #include "HelpPage.h"
 #include "IconGrid.h"
@@ -319,7 +318,7 @@ void OnDpiChanged(TfrmQVConfig& form, int dpi, const RECT& suggested)
     SendMessageA(grid, GM_SETDPI, (WPARAM)dpi, 0);
     SendMessageA(Control(form, IDC_WINDOWPOS), CB_SETITEMHEIGHT, 0, ScaleForDpi(13, dpi));
     FitGridColumns(grid, (short)ButtonListCount);
-    IconSize = IconSizeForDpi(dpi);
+    SetIconScale(dpi);
     for (int i = 0; i < ButtonListCount; ++i)
         ExtractAgain(ButtonList[i]);
 }

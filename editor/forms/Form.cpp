@@ -73,12 +73,11 @@ void PlaceFormControls(HWND form, const FormLayout& layout)
 
 void RescaleForm(HWND form, FormLayout& layout, int dpi, const RECT& suggested)
 {
-    const FormFonts former = layout.fonts;
+    FormFonts former = layout.fonts;  // deleted once no control uses them
     layout.dpi = dpi;
     layout.fonts = CreateFormFonts(dpi);
     PlaceFormControls(form, layout);
-    FormFonts gone = former;  // deleted once no control uses them
-    DeleteFormFonts(gone);
+    DeleteFormFonts(former);
     SizeForm(form, suggested.left, suggested.top, layout);
 }
 
