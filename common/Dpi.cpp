@@ -7,17 +7,32 @@ typedef int(WINAPI* MetricsForDpiProc)(int, UINT);
 typedef BOOL(WINAPI* AdjustForDpiProc)(RECT*, DWORD, BOOL, DWORD, UINT);
 typedef UINT(WINAPI* ExtractSizedProc)(LPCSTR, int, int, int, HICON*, UINT*, UINT, UINT);
 
-// user32's function of that name, or null on a Windows without it.
-static FARPROC User32(const char* name)
+// user32's functions of newer Windows, looked up once; null where the running Windows lacks them.
+static struct {
+    bool looked;
+    DpiForWindowProc forWindow;
+    MetricsForDpiProc metrics;
+    AdjustForDpiProc adjust;
+    ExtractSizedProc extract;
+} Newer;
+
+static void LookUp()
 {
-    return GetProcAddress(GetModuleHandleA("user32.dll"), name);
+    if (Newer.looked)
+        return;
+    HMODULE user = GetModuleHandleA("user32.dll");
+    Newer.forWindow = (DpiForWindowProc)(void*)GetProcAddress(user, "GetDpiForWindow");
+    Newer.metrics = (MetricsForDpiProc)(void*)GetProcAddress(user, "GetSystemMetricsForDpi");
+    Newer.adjust = (AdjustForDpiProc)(void*)GetProcAddress(user, "AdjustWindowRectExForDpi");
+    Newer.extract = (ExtractSizedProc)(void*)GetProcAddress(user, "PrivateExtractIconsA");
+    Newer.looked = true;
 }
 
 int DpiOfWindow(HWND window)
 {
-    DpiForWindowProc forWindow = (DpiForWindowProc)(void*)User32("GetDpiForWindow");
-    if (window != nullptr && forWindow != nullptr) {
-        const UINT dpi = forWindow(window);
+    LookUp();
+    if (window != nullptr && Newer.forWindow != nullptr) {
+        const UINT dpi = Newer.forWindow(window);
         if (dpi != 0)
             return (int)dpi;
     }
@@ -29,14 +44,14 @@ int DpiOfWindow(HWND window)
 
 int IconSizeForDpi(int dpi)
 {
-    MetricsForDpiProc forDpi = (MetricsForDpiProc)(void*)User32("GetSystemMetricsForDpi");
-    return forDpi != nullptr ? forDpi(SM_CXICON, (UINT)dpi) : GetSystemMetrics(SM_CXICON);
+    LookUp();
+    return Newer.metrics != nullptr ? Newer.metrics(SM_CXICON, (UINT)dpi) : GetSystemMetrics(SM_CXICON);
 }
 
 void AdjustWindowRectForDpi(RECT* r, DWORD style, DWORD exStyle, int dpi)
 {
-    AdjustForDpiProc forDpi = (AdjustForDpiProc)(void*)User32("AdjustWindowRectExForDpi");
-    if (forDpi == nullptr || !forDpi(r, style, FALSE, exStyle, (UINT)dpi))
+    LookUp();
+    if (Newer.adjust == nullptr || !Newer.adjust(r, style, FALSE, exStyle, (UINT)dpi))
         AdjustWindowRectEx(r, style, FALSE, exStyle);
 }
 
@@ -44,11 +59,11 @@ HICON ExtractIconOfSize(const char* file, int index, int size)
 {
     if (index == -1)
         return nullptr;
-    ExtractSizedProc sized = (ExtractSizedProc)(void*)User32("PrivateExtractIconsA");
+    LookUp();
     HICON icon = nullptr;
-    if (sized != nullptr) {
+    if (Newer.extract != nullptr) {
         UINT id = 0;
-        const UINT got = sized(file, index, size, size, &icon, &id, 1, LR_DEFAULTCOLOR);
+        const UINT got = Newer.extract(file, index, size, size, &icon, &id, 1, LR_DEFAULTCOLOR);
         return got != 0 && got != 0xFFFFFFFF ? icon : nullptr;
     }
     // ExtractIconA answers 1 for a file that is no program and no icon file.
