@@ -1,0 +1,84 @@
+// Auto-hide of a docked bar under the real pointer: out of sight but a strip, back for the pointer on it,
+// kept in view while in use, and its setting in the menu and the file.
+#include "Fixture.h"
+
+using namespace qv;
+
+static const std::string DockedHiding = "[Window]\r\nPosition=Fixed\r\nAutoHide=True\r\n";
+static long Top(HWND window) { return WindowRect(window).top; }
+static UINT ItemState(HWND bar)
+{
+    SendMessageA(bar, WM_INITMENU, (WPARAM)GetSystemMenu(bar, FALSE), 0);  // as before the menu shows
+    return GetMenuState(GetSystemMenu(bar, FALSE), IDM_AUTOHIDE, MF_BYCOMMAND);
+}
+
+TEST_SUITE("autohide")
+{
+    TEST_CASE_FIXTURE(BarFixture, "a docked bar slides to a strip a second after the pointer left, back for it, and saves its corner")
+    {
+        WorkAreaGuard area({0, 0, 1280, 1000});
+        REQUIRE(start(DockedHiding + Buttons(Notepad, {"", ""})));
+        const RECT shown = WindowRect(bar());
+        SetCursorPos(shown.left + 5, shown.bottom - 5), Pump(1500);
+        CHECK(Top(bar()) == shown.top);
+        SetCursorPos(100, 100), Pump(500);
+        CHECK(Top(bar()) == shown.top);  // not at once
+        bool between = false;
+        CHECK(PumpUntil([&] { return (between |= Top(bar()) > shown.top && Top(bar()) < 998), Top(bar()) == 998; }, 5000));
+        CHECK(between);  // it slides
+        SaveSettings();
+        CHECK(Profile(ini, "Window", nullptr) == "Position=Fixed|AutoHide=True|AlwaysOnTop=False");
+        AnimationGuard still(FALSE);
+        SetCursorPos(shown.left + 20, 999);
+        CHECK((PumpUntil([&] { return Top(bar()) != 998; }, 3000) && Top(bar()) == shown.top));  // in one move
+        ResetLauncher();
+        REQUIRE(StartBar(ini, SW_SHOWNOACTIVATE));
+        CHECK(TopLeft(bar()) == std::pair(shown.left, shown.top));
+    }
+
+    TEST_CASE_FIXTURE(BarFixture, "the bar stays while a menu, a box or the keyboard has it, or away from its corner")
+    {
+        REQUIRE(start(DockedHiding + Buttons(Notepad, {""})));
+        const RECT shown = WindowRect(bar());
+        SetCursorPos(100, 100);
+        CHECK(Click(slot(0)->ButtonWindow, 0, WM_RBUTTONUP, false, 1500).size() == 3);
+        CHECK(Top(bar()) == shown.top);
+        long during = 0;
+        boxes.answers = {IDCANCEL}, boxes.onNextBox = [&] { Pump(1500), during = Top(bar()); };
+        BarState.PopupSlot = 0, send(WM_COMMAND, IDM_DELETE);
+        CHECK(during == shown.top);
+        SetForegroundWindow(bar()), Pump(1500);
+        CHECK(Top(bar()) == shown.top);
+        HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+        SetForegroundWindow(other);
+        MoveWindow(bar(), 300, 300, shown.right - shown.left, shown.bottom - shown.top, TRUE), Pump(1500);
+        CHECK(Top(bar()) == 300);
+        CHECK(ItemState(bar()) == (MF_CHECKED | MF_GRAYED));
+        MoveWindow(bar(), shown.left - 5, shown.top + 5, shown.right - shown.left, shown.bottom - shown.top, TRUE);
+        CHECK(ItemState(bar()) == MF_CHECKED);  // snapped back into its corner
+        CHECK(PumpUntil([&] { return Top(bar()) > shown.top; }, 5000));
+        DestroyWindow(other);
+    }
+
+    TEST_CASE_FIXTURE(BarFixture, "Auto-hide follows Always on top in the menu, is on only for True, and is saved as set")
+    {
+        REQUIRE(start("[Window]\r\nPosition=Fixed\r\nAutoHide=yes\r\n" + Buttons(Notepad, {""})));
+        HMENU system = GetSystemMenu(bar(), FALSE);
+        char text[32] = "";
+        for (int i = 0; i < GetMenuItemCount(system); ++i)
+            if (GetMenuItemID(system, i) == IDM_ALWAYSONTOP)
+                GetMenuStringA(system, i + 1, text, sizeof text, MF_BYPOSITION);
+        CHECK(std::string(text) == "Auto-&hide");
+        const long top = Top(bar());
+        SetCursorPos(100, 100), Pump(1500);
+        CHECK((Top(bar()) == top && ItemState(bar()) == MF_UNCHECKED));
+        menu(IDM_AUTOHIDE);
+        CHECK(PumpUntil([&] { return Top(bar()) > top; }, 5000));
+        menu(IDM_AUTOHIDE);
+        CHECK(PumpUntil([&] { return Top(bar()) == top; }, 3000));
+        SaveWindowSettings(bar());
+        CHECK(Profile(ini, "Window", "AutoHide") == "False");
+        REQUIRE(start("[Window]\r\nAutoHide=tRUE\r\n" + Buttons(Notepad, {""})));
+        CHECK(ItemState(bar()) == (MF_CHECKED | MF_GRAYED));  // floating
+    }
+}
