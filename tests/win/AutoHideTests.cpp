@@ -73,6 +73,7 @@ TEST_SUITE("autohide")
         SetCursorPos(100, 100), Pump(1500);
         CHECK((Top(bar()) == top && ItemState(bar()) == MF_UNCHECKED));
         menu(IDM_AUTOHIDE);
+        CHECK(ItemState(bar()) == MF_CHECKED);
         CHECK(PumpUntil([&] { return Top(bar()) > top; }, 5000));
         menu(IDM_AUTOHIDE);
         CHECK(PumpUntil([&] { return Top(bar()) == top; }, 3000));
