@@ -63,7 +63,8 @@ static bool InUse()
 
 static bool PointerOn(const TPlace& p)
 {
-    RECT bar = {p.bar.left, p.bar.top, p.bar.right, p.bar.bottom}, work = {p.work.left, p.work.top, p.work.right, p.work.bottom};
+    const RECT bar = {p.bar.left, p.bar.top, p.bar.right, p.bar.bottom};
+    const RECT work = {p.work.left, p.work.top, p.work.right, p.work.bottom};
     RECT visible;
     POINT pointer;
     return IntersectRect(&visible, &bar, &work) && GetCursorPos(&pointer) && PtInRect(&visible, pointer);
@@ -132,7 +133,8 @@ void OnMenuLoop(bool entering)
 
 void UpdateAutoHideItem(HMENU systemMenu)
 {
-    EnableMenuItem(systemMenu, IDM_AUTOHIDE, MF_BYCOMMAND | (TakePlace(BarState.BarWindow).atCorner ? MF_ENABLED : MF_GRAYED));
+    const bool docked = TakePlace(BarState.BarWindow).atCorner;
+    EnableMenuItem(systemMenu, IDM_AUTOHIDE, MF_BYCOMMAND | (docked ? MF_ENABLED : MF_GRAYED));
 }
 
 BarRect ShownBarRect(HWND bar)

@@ -1,10 +1,8 @@
-// Auto-hide of a docked bar under the real pointer: out of sight but a strip, back for the pointer on it,
-// kept in view while in use, and its setting in the menu and the file.
+// Auto-hide of a docked bar under the real pointer, and its setting in the menu and the file.
 #include "Fixture.h"
 
 using namespace qv;
 
-static const std::string DockedHiding = "[Window]\r\nPosition=Fixed\r\nAutoHide=True\r\n";
 static long Top(HWND window) { return WindowRect(window).top; }
 static UINT ItemState(HWND bar)
 {
@@ -14,15 +12,16 @@ static UINT ItemState(HWND bar)
 
 TEST_SUITE("autohide")
 {
-    TEST_CASE_FIXTURE(BarFixture, "a docked bar slides to a strip a second after the pointer left, back for it, and saves its corner")
+    TEST_CASE_FIXTURE(BarFixture, "a docked bar slides to a strip a second after the pointer left, and back for it; its setting")
     {
         WorkAreaGuard area({0, 0, 1280, 1000});
-        REQUIRE(start(DockedHiding + Buttons(Notepad, {"", ""})));
+        REQUIRE(start("[Window]\r\nPosition=Fixed\r\nAutoHide=yes\r\n" + Buttons(Notepad, {"", ""})));
+        HMENU system = GetSystemMenu(bar(), FALSE);  // Auto-hide after Always on top, off for any word but True
+        CHECK(GetMenuItemID(system, GetMenuItemCount(system) - 5) == IDM_AUTOHIDE);
+        CHECK(ItemState(bar()) == MF_UNCHECKED);
         const RECT shown = WindowRect(bar());
-        SetCursorPos(shown.left + 5, shown.bottom - 5), Pump(1500);
-        CHECK(Top(bar()) == shown.top);
-        SetCursorPos(100, 100), Pump(500);
-        CHECK(Top(bar()) == shown.top);  // not at once
+        SetCursorPos(100, 100), menu(IDM_AUTOHIDE), Pump(500);
+        CHECK((Top(bar()) == shown.top && ItemState(bar()) == MF_CHECKED));  // not at once
         bool between = false;
         CHECK(PumpUntil([&] { return (between |= Top(bar()) > shown.top && Top(bar()) < 998), Top(bar()) == 998; }, 5000));
         CHECK(between);  // it slides
@@ -31,14 +30,19 @@ TEST_SUITE("autohide")
         AnimationGuard still(FALSE);
         SetCursorPos(shown.left + 20, 999);
         CHECK((PumpUntil([&] { return Top(bar()) != 998; }, 3000) && Top(bar()) == shown.top));  // in one move
-        ResetLauncher();
-        REQUIRE(StartBar(ini, SW_SHOWNOACTIVATE));
-        CHECK(TopLeft(bar()) == std::pair(shown.left, shown.top));
+        SetCursorPos(100, 100);
+        CHECK(PumpUntil([&] { return Top(bar()) == 998; }, 5000));
+        menu(IDM_AUTOHIDE);  // off: back for good
+        CHECK(PumpUntil([&] { return Top(bar()) == shown.top; }, 3000));
+        SaveWindowSettings(bar());
+        CHECK(Profile(ini, "Window", "AutoHide") == "False");
+        REQUIRE(start("[Window]\r\nAutoHide=tRUE\r\n" + Buttons(Notepad, {""})));
+        CHECK(ItemState(bar()) == (MF_CHECKED | MF_GRAYED));  // floating
     }
 
     TEST_CASE_FIXTURE(BarFixture, "the bar stays while a menu, a box or the keyboard has it, or away from its corner")
     {
-        REQUIRE(start(DockedHiding + Buttons(Notepad, {""})));
+        REQUIRE(start("[Window]\r\nPosition=Fixed\r\nAutoHide=True\r\n" + Buttons(Notepad, {""})));
         const RECT shown = WindowRect(bar());
         SetCursorPos(100, 100);
         CHECK(Click(slot(0)->ButtonWindow, 0, WM_RBUTTONUP, false, 1500).size() == 3);
@@ -49,37 +53,14 @@ TEST_SUITE("autohide")
         CHECK(during == shown.top);
         SetForegroundWindow(bar()), Pump(1500);
         CHECK(Top(bar()) == shown.top);
-        HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+        HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
         SetForegroundWindow(other);
-        MoveWindow(bar(), 300, 300, shown.right - shown.left, shown.bottom - shown.top, TRUE), Pump(1500);
-        CHECK(Top(bar()) == 300);
-        CHECK(ItemState(bar()) == (MF_CHECKED | MF_GRAYED));
-        MoveWindow(bar(), shown.left - 5, shown.top + 5, shown.right - shown.left, shown.bottom - shown.top, TRUE);
-        CHECK(ItemState(bar()) == MF_CHECKED);  // snapped back into its corner
+        const int w = shown.right - shown.left, h = shown.bottom - shown.top;
+        MoveWindow(bar(), 300, 300, w, h, TRUE), Pump(1500);
+        CHECK((Top(bar()) == 300 && ItemState(bar()) == (MF_CHECKED | MF_GRAYED)));
+        MoveWindow(bar(), shown.left - 5, shown.top + 5, w, h, TRUE);  // snaps back into its corner
+        CHECK(ItemState(bar()) == MF_CHECKED);
         CHECK(PumpUntil([&] { return Top(bar()) > shown.top; }, 5000));
         DestroyWindow(other);
-    }
-
-    TEST_CASE_FIXTURE(BarFixture, "Auto-hide follows Always on top in the menu, is on only for True, and is saved as set")
-    {
-        REQUIRE(start("[Window]\r\nPosition=Fixed\r\nAutoHide=yes\r\n" + Buttons(Notepad, {""})));
-        HMENU system = GetSystemMenu(bar(), FALSE);
-        char text[32] = "";
-        for (int i = 0; i < GetMenuItemCount(system); ++i)
-            if (GetMenuItemID(system, i) == IDM_ALWAYSONTOP)
-                GetMenuStringA(system, i + 1, text, sizeof text, MF_BYPOSITION);
-        CHECK(std::string(text) == "Auto-&hide");
-        const long top = Top(bar());
-        SetCursorPos(100, 100), Pump(1500);
-        CHECK((Top(bar()) == top && ItemState(bar()) == MF_UNCHECKED));
-        menu(IDM_AUTOHIDE);
-        CHECK(ItemState(bar()) == MF_CHECKED);
-        CHECK(PumpUntil([&] { return Top(bar()) > top; }, 5000));
-        menu(IDM_AUTOHIDE);
-        CHECK(PumpUntil([&] { return Top(bar()) == top; }, 3000));
-        SaveWindowSettings(bar());
-        CHECK(Profile(ini, "Window", "AutoHide") == "False");
-        REQUIRE(start("[Window]\r\nAutoHide=tRUE\r\n" + Buttons(Notepad, {""})));
-        CHECK(ItemState(bar()) == (MF_CHECKED | MF_GRAYED));  // floating
     }
 }
