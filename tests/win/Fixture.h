@@ -68,14 +68,12 @@ struct BarFixture {
 };
 
 // A mouse message over a window of the bar as the bar hears it; returns the items of the popup menu it
-// opened, which is then sent the key (or dismissed, after held milliseconds). With unheard, the bar never
-// hears the menu close.
-inline Texts Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool unheard = false, UINT held = 0)
+// opened, which is then sent the key (or dismissed). With unheard, the bar never hears the menu close.
+inline Texts Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool unheard = false)
 {
     static Texts texts;
     static WPARAM typed;
     static bool deaf;
-    static UINT hold;
     static WNDPROC barProc;
     // Reads the popup menu when its loop first goes idle, then types the key into it.
     struct Watch {
@@ -91,16 +89,13 @@ inline Texts Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool 
                 }
                 if (typed != 0)
                     PostMessageA(window, WM_CHAR, typed, 0);
-                else if (hold != 0)
-                    SetTimer(nullptr, 0, hold, End);
                 else
                     EndMenu();
             }
             return CallWindowProcA(barProc, window, message, wParam, lParam);
         }
-        static void CALLBACK End(HWND, UINT, UINT_PTR timer, DWORD) { KillTimer(nullptr, timer), EndMenu(); }
     };
-    texts.clear(), typed = key, deaf = unheard, hold = held;
+    texts.clear(), typed = key, deaf = unheard;
     barProc = (WNDPROC)SetWindowLongPtrA(BarState.BarWindow, GWLP_WNDPROC, (LONG_PTR)Watch::Proc);
     SendMessageA(BarState.BarWindow, WM_SETCURSOR, (WPARAM)window, MAKELPARAM(HTCLIENT, mouse));
     SetWindowLongPtrA(BarState.BarWindow, GWLP_WNDPROC, (LONG_PTR)barProc);

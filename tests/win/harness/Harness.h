@@ -131,17 +131,6 @@ struct WorkAreaGuard {
     ~WorkAreaGuard() { SystemParametersInfoA(SPI_SETWORKAREA, 0, &saved, 0); }
 };
 
-// Turns the system's animation of windows on or off until the guard ends.
-struct AnimationGuard {
-    BOOL saved = TRUE;
-    explicit AnimationGuard(BOOL on)
-    {
-        SystemParametersInfoA(SPI_GETCLIENTAREAANIMATION, 0, &saved, 0);
-        SystemParametersInfoA(SPI_SETCLIENTAREAANIMATION, 0, (PVOID)(INT_PTR)on, 0);
-    }
-    ~AnimationGuard() { SystemParametersInfoA(SPI_SETCLIENTAREAANIMATION, 0, (PVOID)(INT_PTR)saved, 0); }
-};
-
 // The pixels of a window's client area as the screen shows them, painted anew first unless told not to.
 struct Capture {
     explicit Capture(HWND window, bool repaint = true);
