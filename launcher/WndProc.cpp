@@ -155,10 +155,10 @@ static void OnMenuSelect(WPARAM wParam, LPARAM lParam)
     }
 }
 
-static void OnInitMenu(HWND window, HMENU menu)
+// Any menu: the system menu may come as the menu that holds it, whose handle is not the one to change.
+static void OnInitMenu(HWND window)
 {
-    if (menu == GetSystemMenu(window, FALSE))
-        UpdateAutoHideItem(menu);
+    UpdateAutoHideItem(GetSystemMenu(window, FALSE));
 }
 
 static void OnDropFiles(HDROP drop)
@@ -218,7 +218,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             return 0;
         break;
     case WM_INITMENU:
-        OnInitMenu(window, (HMENU)wParam);
+        OnInitMenu(window);
         return 0;
     case WM_ENTERMENULOOP:
     case WM_EXITMENULOOP:
