@@ -92,6 +92,36 @@ BarPoint PullInto(const BarRect& bar, const BarRect& work)
     return p;
 }
 
+BarPoint HiddenPosition(const BarRect& work, int width, int height, unsigned flags, int strip)
+{
+    if (strip < 1)
+        strip = 1;
+    if (strip > height)
+        strip = height;
+    BarPoint p = DockedPosition(work, width, height, flags);
+    p.y = (flags & DockTop) ? work.top + strip - height : work.bottom - strip;
+    return p;
+}
+
+bool AtCorner(const BarRect& bar, const BarRect& work, unsigned flags, int strip)
+{
+    if (!(flags & Docked))
+        return false;
+    const int width = bar.right - bar.left, height = bar.bottom - bar.top;
+    const BarPoint shown = DockedPosition(work, width, height, flags);
+    const BarPoint hidden = HiddenPosition(work, width, height, flags, strip);
+    const int low = shown.y < hidden.y ? shown.y : hidden.y, high = shown.y < hidden.y ? hidden.y : shown.y;
+    return bar.left == shown.x && bar.top >= low && bar.top <= high;
+}
+
+int SlideY(int from, int to, unsigned elapsed, unsigned duration)
+{
+    if (elapsed >= duration)
+        return to;
+    // In 64 bits: a distance of a screen times a long delay would pass the range of int.
+    return from + (int)((long long)(to - from) * elapsed / duration);
+}
+
 bool FormatMonitorRect(char* out, size_t size, const BarRect& monitor)
 {
     const int values[4] = {monitor.left, monitor.top, monitor.right, monitor.bottom};

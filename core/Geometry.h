@@ -62,6 +62,21 @@ bool FitTarget(int x, int y, const BarRect& work, int width, int height, unsigne
 // within reach.
 BarPoint PullInto(const BarRect& bar, const BarRect& work);
 
+// Where a docked bar of outer size (width, height) goes when it slides out of
+// sight toward the screen edge above or below its corner, leaving strip
+// pixels of it on the work area: at least one, so that the pointer can find
+// it, and at most the whole bar.
+BarPoint HiddenPosition(const BarRect& work, int width, int height, unsigned flags, int strip);
+
+// True when a docked bar of window rectangle bar is in its corner of the work
+// area or on its way between there and its hidden place; a docked bar dragged
+// away is not, and does not hide.
+bool AtCorner(const BarRect& bar, const BarRect& work, unsigned flags, int strip);
+
+// The y of a bar sliding from y from to y to, elapsed milliseconds into a
+// slide of duration milliseconds; a duration of 0 is a single move.
+int SlideY(int from, int to, unsigned elapsed, unsigned duration);
+
 // The rectangle of the monitor a bar was saved on, as the configuration file
 // holds it: "left,top,right,bottom" in decimal. Formatting fails, leaving
 // empty text, when out (size bytes) is too small.

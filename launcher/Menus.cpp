@@ -15,6 +15,7 @@ void PrepareBar(HWND bar)
     EnableMenuItem(menu, SC_MAXIMIZE, MF_BYCOMMAND | MF_GRAYED);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING | (BarState.AlwaysOnTop ? MF_CHECKED : MF_UNCHECKED), IDM_ALWAYSONTOP, "Always on &top");
+    AppendMenuA(menu, MF_STRING | (BarState.AutoHide.On ? MF_CHECKED : MF_UNCHECKED), IDM_AUTOHIDE, "Auto-&hide");
     AppendMenuA(menu, MF_STRING, IDM_CONFIGURE, "Con&figure ...");
     AppendMenuA(menu, MF_STRING, IDM_SAVESETTINGS, "Sa&ve settings now");
     AppendMenuA(menu, MF_STRING, IDM_HELP, "&Help");

@@ -2,6 +2,7 @@
 // window section and the button sections written back.
 #include "Profile.h"
 
+#include "AutoHide.h"
 #include "Bar.h"
 #include "Messages.h"
 
@@ -25,8 +26,9 @@ void ReadKey(const TSection& section, const char* key, const char* fallback, cha
 bool SaveWindowSettings(HWND bar)
 {
     const char* file = BarState.ConfigFilePath;
-    const BarRect place = WindowBarRect(bar);
+    const BarRect place = ShownBarRect(bar);
     bool ok = WritePrivateProfileStringA(WindowSection, "AlwaysOnTop", BarState.AlwaysOnTop ? "True" : "False", file);
+    ok &= WritePrivateProfileStringA(WindowSection, "AutoHide", BarState.AutoHide.On ? "True" : "False", file) != FALSE;
     if (!(BarState.PlacementFlags & Docked)) {
         // Room for any coordinate, so that no position is ever cut.
         char left[12], top[12];

@@ -10,6 +10,7 @@
 
 // System-menu commands.
 #define IDM_ALWAYSONTOP 100
+#define IDM_AUTOHIDE 150
 #define IDM_CONFIGURE 200
 #define IDM_SAVESETTINGS 300
 #define IDM_HELP 390
@@ -38,6 +39,16 @@ extern const char BarClassName[];   // "QuenvoltWClass"
 extern const char HelpFileName[];   // "Quenvolt.hlp"
 extern const char DefaultTitle[];   // "Quenvolet"
 
+// Auto-hide of a docked bar: the setting, and the slide in progress.
+struct TAutoHide {
+    bool On;
+    bool InMenu;  // a menu of the bar is open
+    DWORD WantedSince;  // when the pointer, a menu, a box or the focus last wanted the bar shown
+    DWORD SlideStart;  // 0 while no slide is under way
+    int SlideFrom, SlideTo;
+    UINT Pace;  // the interval the timer runs at, 0 when stopped
+};
+
 // The bar's window-level state, one per process: everything the bar keeps
 // between messages but its buttons, so that one assignment forgets a bar.
 struct TBarState {
@@ -45,6 +56,7 @@ struct TBarState {
     HINSTANCE Instance;
     char ConfigFilePath[PathSize];
     bool AlwaysOnTop;
+    TAutoHide AutoHide;
     unsigned short PlacementFlags;
     bool UnsavedChanges;
     bool HasWorkArea;

@@ -64,6 +64,8 @@ bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showComman
     ReadKey(window, "AlwaysOnTop", "", value, sizeof value);
     if (SameTextNoCase(value, "True"))
         BarState.AlwaysOnTop = true;
+    ReadKey(window, "AutoHide", "", value, sizeof value);
+    BarState.AutoHide.On = SameTextNoCase(value, "True");
     ReadKey(window, "Position", "", value, sizeof value);
 
     if (SameTextNoCase(value, "Fixed")) {

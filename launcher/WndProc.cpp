@@ -2,6 +2,7 @@
 // it, and those hand the work to the unit whose job it is.
 #include "WndProc.h"
 
+#include "AutoHide.h"
 #include "Bar.h"
 #include "ButtonWindows.h"
 #include "Buttons.h"
@@ -16,6 +17,7 @@
 static void OnCreate(HWND window)
 {
     PrepareBar(window);
+    StartAutoHide(window);
     if (ButtonCount == 0)
         ShowHelp(HELP_CONTENTS, true);  // a hint only: no box when there is no help
 }
@@ -130,6 +132,9 @@ static bool OnSysCommand(HWND window, WPARAM command)
     case IDM_ALWAYSONTOP:
         ToggleAlwaysOnTop();
         return true;
+    case IDM_AUTOHIDE:
+        ToggleAutoHide();
+        return true;
     case IDM_CONFIGURE:
         StartEditor(-1);
         return true;
@@ -155,6 +160,12 @@ static void OnMenuSelect(WPARAM wParam, LPARAM lParam)
         DestroyMenu(BarState.PopupMenu);
         BarState.PopupMenu = nullptr;
     }
+}
+
+// Any menu: the system menu may come as the menu that holds it, whose handle is not the one to change.
+static void OnInitMenu(HWND window)
+{
+    UpdateAutoHideItem(GetSystemMenu(window, FALSE));
 }
 
 static void OnDropFiles(HDROP drop)
@@ -213,6 +224,17 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         if (OnSysCommand(window, wParam))
             return 0;
         break;
+    case WM_INITMENU:
+        OnInitMenu(window);
+        return 0;
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP:
+        OnMenuLoop(message == WM_ENTERMENULOOP);
+        return 0;
+    case WM_TIMER:
+        if (wParam == HideTimerId)
+            OnHideTimer();
+        return 0;
     case WM_MENUSELECT:
         OnMenuSelect(wParam, lParam);
         return 0;

@@ -82,4 +82,20 @@ TEST_CASE("The saved monitor reads back as written, and only when it fits; any o
            std::string(text) == "-1280,-24,0,1000"));
 }
 
+TEST_CASE("Hidden, a bar keeps a strip of a pixel up to its height, and a slide ends on time")
+{
+    struct Hide { unsigned flags; int strip, x, y; } hides[] = {
+        {Docked | DockLeft | DockTop, 2, 100, -8}, {Docked, 2, 900, 748}, {Docked | DockTop, 3, 900, -7},
+        {Docked | DockLeft, 0, 100, 749}, {Docked, 100, 900, 690}};
+    for (const Hide& r : hides) {
+        const BarPoint p = HiddenPosition(Work, W, H, r.flags, r.strip);
+        CHECK_MESSAGE((p.x == r.x && p.y == r.y), r.flags, " strip ", r.strip);
+    }
+    struct Slide { int from, to; unsigned elapsed, duration; int y; } slides[] = {
+        {690, 748, 0, 150, 690}, {748, 690, 75, 150, 719}, {690, 748, 1000, 150, 748}, {690, 748, 0, 0, 748},
+        {0, 100000, 100000, 200000, 50000}};
+    for (const Slide& r : slides)
+        CHECK_MESSAGE(SlideY(r.from, r.to, r.elapsed, r.duration) == r.y, r.from, "->", r.to, " at ", r.elapsed);
+}
+
 }

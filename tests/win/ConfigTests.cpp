@@ -12,8 +12,8 @@ TEST_SUITE("config")
         REQUIRE(CopyFileA(RecorderPath().c_str(), dir.file("sub\\tool.exe").c_str(), FALSE));
         // A program is looked for in its own folder first, a bare name in the button's folder.
         WriteFile(ini, Section("Window") + Key("Title", title) + Key("AlwaysOnTop", "False") + Key("Left", "200") +
-                       Key("Top", "200") + Button(2) + Key("FileName", Notepad) + Key("Parameters", "two") +
-                       "; written by hand\r\n" + Key("Comment", "mine") +
+                       Key("Top", "200") + Key("AutoHide", "False") + Button(2) + Key("FileName", Notepad) +
+                       Key("Parameters", "two") + "; written by hand\r\n" + Key("Comment", "mine") +
                        Button(3) + Key("FileName", "None") + Button(4) + Key("FileName", "none") +
                        Button(5) + Key("FileName", "sub\\tool.exe") + Key("DefaultDirectory", sub) +
                        Button(6) + Key("FileName", "tool.exe") + Key("DefaultDirectory", sub) +

@@ -26,7 +26,7 @@ TEST_SUITE("placement")
             CHECK(WindowRect(bar()).right - WindowRect(bar()).left == GetSystemMetrics(SM_CXMIN));
             SaveWindowSettings(bar());
             CHECK(Profile(ini, "Window", nullptr) == "Position=fixed|Horizontal=" + std::string(r.horizontal) +
-                                                         "|Vertical=" + r.vertical + "|AlwaysOnTop=False");
+                                                         "|Vertical=" + r.vertical + "|AlwaysOnTop=False|AutoHide=False");
         }
     }
 
@@ -40,6 +40,6 @@ TEST_SUITE("placement")
         CHECK((GetWindowLongA(bar(), GWL_EXSTYLE) & WS_EX_TOPMOST) == 0);
         MoveWindow(bar(), 333, 222, 200, 60, TRUE);
         SaveSettings();
-        CHECK(Profile(ini, "Window", nullptr) == "AlwaysOnTop=False|Left=333|Top=222");
+        CHECK(Profile(ini, "Window", nullptr) == "AlwaysOnTop=False|Left=333|Top=222|AutoHide=False");
     }
 }
