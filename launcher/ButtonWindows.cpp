@@ -62,17 +62,22 @@ void PaintButtonFaces(HWND bar, int slot)
     SelectObject(down, previousDown);
 }
 
+bool LoadCommonControls(DWORD classes)
+{
+    typedef BOOL(WINAPI * InitProc)(const INITCOMMONCONTROLSEX*);
+    HMODULE controls = LoadLibraryA("comctl32.dll");
+    InitProc init = controls != nullptr ? (InitProc)(void*)GetProcAddress(controls, "InitCommonControlsEx") : nullptr;
+    INITCOMMONCONTROLSEX wanted = {sizeof wanted, classes};
+    return init != nullptr && init(&wanted);
+}
+
 // One tooltip control for all buttons; each button is a tool of it. It has
 // no owner: an owned topmost tooltip keeps Wine from making the bar topmost.
 // It comes when the pointer first reaches the bar: loading comctl32 at the
 // start would delay the bar and cost memory a bar left alone never uses.
 void AttachToolTips()
 {
-    typedef BOOL(WINAPI * InitProc)(const INITCOMMONCONTROLSEX*);
-    HMODULE controls = LoadLibraryA("comctl32.dll");
-    InitProc init = controls != nullptr ? (InitProc)(void*)GetProcAddress(controls, "InitCommonControlsEx") : nullptr;
-    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES};
-    if (init == nullptr || !init(&classes))
+    if (!LoadCommonControls(ICC_BAR_CLASSES))
         return;
     BarState.ToolTipWindow = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, BarState.Instance,
@@ -123,6 +128,37 @@ static HBITMAP CreateFace(HWND bar)
     return face;
 }
 
+// The system's procedure of all button windows, which the bar's own passes everything on to.
+static WNDPROC SystemButtonProc;
+
+// Screen readers hear of the focus from the button itself; systems before Windows 98 have no such call.
+static void AnnounceFocus(HWND button)
+{
+    typedef void(WINAPI * NotifyProc)(DWORD, HWND, LONG, LONG);
+    NotifyProc notify = (NotifyProc)(void*)GetProcAddress(GetModuleHandleA("user32.dll"), "NotifyWinEvent");
+    if (notify != nullptr)
+        notify(EVENT_OBJECT_FOCUS, button, OBJID_CLIENT, CHILDID_SELF);
+}
+
+// A button hands its keys to the bar, which knows what they do among the buttons.
+static LRESULT CALLBACK BarButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (SendMessageA(GetParent(button), WM_BUTTONKEY, wParam, (LPARAM)button) != 0)
+            return 0;
+        break;
+    case WM_SETFOCUS: {
+        LRESULT result = CallWindowProcA(SystemButtonProc, button, message, wParam, lParam);
+        BarState.FocusSlot = GetDlgCtrlID(button) - FIRST_BUTTON_ID;
+        AnnounceFocus(button);
+        return result;
+    }
+    }
+    return CallWindowProcA(SystemButtonProc, button, message, wParam, lParam);
+}
+
 void CreateButtonWindow(HWND bar, int slot)
 {
     LauncherButton* b = ButtonTable[slot];
@@ -132,12 +168,28 @@ void CreateButtonWindow(HWND bar, int slot)
     b->ButtonWindow = CreateWindowExA(0, "BUTTON", nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
                                       CellLeft(slot, CellWidth()), 0, CellWidth(), CellHeight(), bar,
                                       (HMENU)(INT_PTR)(FIRST_BUTTON_ID + slot), BarState.Instance, nullptr);
+    WNDPROC system = (WNDPROC)SetWindowLongPtrA(b->ButtonWindow, GWLP_WNDPROC, (LONG_PTR)BarButtonProc);
+    if (system != nullptr && system != BarButtonProc)
+        SystemButtonProc = system;
     NameButtonWindow(slot);
+}
+
+// The focus is shown only once the keyboard was used on the bar, so that a bar used with the mouse looks as ever.
+static bool FocusCueHidden()
+{
+    return !BarState.FocusCueShown;
+}
+
+// A dotted frame in the ring between the face's edges and its icon.
+static void DrawFocusCue(HDC dc, int left, int top)
+{
+    const RECT ring = {left + 2, top + 2, left + CellWidth() - 2, top + CellHeight() - 2};
+    DrawFocusRect(dc, &ring);
 }
 
 void DrawButton(const DRAWITEMSTRUCT* drawItem)
 {
-    if (!IsButtonId((int)drawItem->CtlID) || !(drawItem->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)))
+    if (!IsButtonId((int)drawItem->CtlID) || !(drawItem->itemAction & (ODA_DRAWENTIRE | ODA_SELECT | ODA_FOCUS)))
         return;
     const LauncherButton* b = ButtonTable[drawItem->CtlID - FIRST_BUTTON_ID];
     if (b == nullptr || BarState.FaceDc[0] == nullptr)
@@ -147,6 +199,8 @@ void DrawButton(const DRAWITEMSTRUCT* drawItem)
     BitBlt(drawItem->hDC, drawItem->rcItem.left, drawItem->rcItem.top, CellWidth(), CellHeight(), BarState.FaceDc[0], 0, 0,
            SRCCOPY);
     SelectObject(BarState.FaceDc[0], previous);
+    if ((drawItem->itemState & ODS_FOCUS) && !(drawItem->itemState & ODS_NOFOCUSRECT) && !FocusCueHidden())
+        DrawFocusCue(drawItem->hDC, drawItem->rcItem.left, drawItem->rcItem.top);
 }
 
 void PaintContent(HDC dc, const RECT& area)
@@ -161,6 +215,8 @@ void PaintContent(HDC dc, const RECT& area)
         HGDIOBJ previousFace = SelectObject(BarState.FaceDc[0], pushed ? b->DownFace : b->UpFace);
         BitBlt(dc, left, 0, CellWidth(), CellHeight(), BarState.FaceDc[0], 0, 0, SRCCOPY);
         SelectObject(BarState.FaceDc[0], previousFace);
+        if (GetFocus() == b->ButtonWindow && !FocusCueHidden())
+            DrawFocusCue(dc, left, 0);
     }
     HGDIOBJ previous = SelectObject(dc, BarState.SeparatorPen);
     for (int i = 1; i < ButtonCount; ++i) {

@@ -8,6 +8,8 @@
 #include "Drop.h"
 #include "Handover.h"
 #include "Help.h"
+#include "Hotkey.h"
+#include "Keyboard.h"
 #include "Launch.h"
 #include "Menus.h"
 #include "Messages.h"
@@ -107,8 +109,7 @@ static void OnCommand(WPARAM wParam)
         RunButton(BarState.PopupSlot, nullptr, nullptr);
         break;
     case IDM_DELETE:
-        if (BarMessage("Delete button?", DefaultTitle, MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
-            DeleteButton(BarState.PopupSlot);
+        ConfirmDelete(BarState.PopupSlot);
         break;
     case IDM_PROPERTIES:
         StartEditor(BarState.PopupSlot);
@@ -122,6 +123,9 @@ static bool OnSysCommand(HWND window, WPARAM command)
     switch (command) {
     case IDM_ALWAYSONTOP:
         ToggleAlwaysOnTop();
+        return true;
+    case IDM_HOTKEY:
+        ChooseHotkey(window);
         return true;
     case IDM_CONFIGURE:
         StartEditor(-1);
@@ -218,6 +222,20 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_DROPFILES:
         OnDropFiles((HDROP)wParam);
         return 0;
+    case WM_HOTKEY:
+        OnHotkey();
+        return 0;
+    case WM_BUTTONKEY:
+        return OnButtonKey((HWND)lParam, wParam);
+    case WM_ACTIVATE:
+        OnBarActivate(wParam, (HWND)lParam);
+        break;
+    case WM_SETFOCUS:
+        OnBarFocus();
+        return 0;
+    case WM_UPDATEUISTATE:
+        OnUpdateUiState(wParam);
+        break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -1,5 +1,7 @@
 #include "Harness.h"
 
+#include <oleacc.h>
+
 #include <doctest.h>
 
 #include <shellapi.h>
@@ -238,6 +240,75 @@ std::vector<int> KeysOf(const std::string& text, std::vector<int> before)
     for (char c : text)
         before.push_back(VkKeyScanA(c) & 0x7FF);  // the key, and Shift, Ctrl and Alt as it needs them
     return before;
+}
+
+void ClickWithMouse(HWND window)
+{
+    const RECT r = WindowRect(window);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+}
+
+static std::vector<std::pair<std::string, std::function<void(HWND)>>> Awaited;
+
+static void CALLBACK LookForDialogs(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    for (size_t i = 0; i < Awaited.size(); ++i) {
+        HWND dialog = FindWindowA(DialogClass, Awaited[i].first.c_str());
+        DWORD process = 0;
+        GetWindowThreadProcessId(dialog, &process);
+        if (dialog == nullptr || process != GetCurrentProcessId() || !IsWindowVisible(dialog))
+            continue;
+        std::function<void(HWND)> act = Awaited[i].second;
+        Awaited.erase(Awaited.begin() + (long)i);
+        if (Awaited.empty())
+            KillTimer(nullptr, timer);
+        act(dialog);
+        return;
+    }
+}
+
+void WhenDialog(const char* caption, std::function<void(HWND)> act)
+{
+    if (Awaited.empty())
+        SetTimer(nullptr, 0, 30, LookForDialogs);
+    Awaited.emplace_back(caption, act);
+}
+
+ForegroundWindow::ForegroundWindow()
+    : window(CreateWindowExA(0, "EDIT", "Elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 200, 300, 200, nullptr,
+                             nullptr, GetModuleHandleA(nullptr), nullptr))
+{
+    SetForegroundWindow(window);
+    SetFocus(window);
+    PumpUntil([&] { return active(); }, 5000);
+}
+
+std::pair<std::string, long> Accessible(HWND window)
+{
+    typedef HRESULT(WINAPI * FromWindow)(HWND, DWORD, REFIID, void**);
+    static const GUID IAccessibleId = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    HMODULE oleacc = LoadLibraryA("oleacc.dll");
+    FromWindow from = oleacc ? (FromWindow)(void*)GetProcAddress(oleacc, "AccessibleObjectFromWindow") : nullptr;
+    IAccessible* object = nullptr;
+    std::pair<std::string, long> answer{"<none>", -1};
+    if (from == nullptr || FAILED(from(window, (DWORD)OBJID_CLIENT, IAccessibleId, (void**)&object)) || !object)
+        return answer;
+    VARIANT self, role;
+    self.vt = VT_I4, self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    if (SUCCEEDED(object->get_accName(self, &name)) && name != nullptr) {
+        char text[512] = "";
+        WideCharToMultiByte(CP_ACP, 0, name, -1, text, sizeof text, nullptr, nullptr);
+        answer.first = text;
+        SysFreeString(name);
+    }
+    role.vt = VT_EMPTY;
+    if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4)
+        answer.second = role.lVal;
+    object->Release();
+    return answer;
 }
 
 static BoxAnswerer* Answerer;
