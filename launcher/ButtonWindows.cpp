@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "Accessible.h"
 #include "Bar.h"
 #include "Buttons.h"
 
@@ -131,15 +132,6 @@ static HBITMAP CreateFace(HWND bar)
 // The system's procedure of all button windows, which the bar's own passes everything on to.
 static WNDPROC SystemButtonProc;
 
-// Screen readers hear of the focus from the button itself; systems before Windows 98 have no such call.
-static void AnnounceFocus(HWND button)
-{
-    typedef void(WINAPI * NotifyProc)(DWORD, HWND, LONG, LONG);
-    NotifyProc notify = (NotifyProc)(void*)GetProcAddress(GetModuleHandleA("user32.dll"), "NotifyWinEvent");
-    if (notify != nullptr)
-        notify(EVENT_OBJECT_FOCUS, button, OBJID_CLIENT, CHILDID_SELF);
-}
-
 // A button hands its keys to the bar, which knows what they do among the buttons.
 static LRESULT CALLBACK BarButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -149,12 +141,14 @@ static LRESULT CALLBACK BarButtonProc(HWND button, UINT message, WPARAM wParam, 
         if (SendMessageA(GetParent(button), WM_BUTTONKEY, wParam, (LPARAM)button) != 0)
             return 0;
         break;
-    case WM_SETFOCUS: {
-        LRESULT result = CallWindowProcA(SystemButtonProc, button, message, wParam, lParam);
+    case WM_GETOBJECT:
+        if (LRESULT answer = AnswerAccessible(button, wParam, lParam))
+            return answer;
+        break;
+    case WM_SETFOCUS:
+        // The system tells screen readers of the focus itself (EVENT_OBJECT_FOCUS from this window); a second would be read twice.
         BarState.FocusSlot = GetDlgCtrlID(button) - FIRST_BUTTON_ID;
-        AnnounceFocus(button);
-        return result;
-    }
+        break;
     }
     return CallWindowProcA(SystemButtonProc, button, message, wParam, lParam);
 }

@@ -6,7 +6,7 @@
 #include "QUENVOLT.h"
 
 // Creates the button window of a slot, which shows the focus once the keyboard
-// was used, tells it to screen readers, and hands its keys to the bar as WM_BUTTONKEY.
+// was used, is a push button to screen readers, and hands its keys to the bar as WM_BUTTONKEY.
 void CreateButtonWindow(HWND bar, int slot);
 // Releases the icon, both faces and the record of one slot.
 void ReleaseButton(LauncherButton* button);

@@ -77,6 +77,7 @@ struct TBarState {
     HDROP DeferredDrops[8];
     int DeferredCount;
     HMODULE Ole;  // loaded by the first dropped shortcut
+    HMODULE Oleacc;  // loaded when a screen reader first asks for a button
     // The hotkey registered now (no key: none), the button that last had the
     // focus, and the window that had it before the bar was summoned.
     unsigned HotkeyModifiers;
