@@ -64,7 +64,7 @@ unsigned KeyOf(const char* piece, size_t n)
     for (const Name& k : Keys)
         if (IsName(piece, n, k.text))
             return k.value;
-    if (n >= 2 && Upper(piece[0]) == 'F' && piece[1] != '0') {
+    if (n >= 2 && Upper(piece[0]) == 'F') {
         const unsigned f = Number(piece + 1, n - 1);
         if (f >= 1 && f <= 24)
             return 0x70 + f - 1;

@@ -67,9 +67,8 @@ struct BarFixture {
     std::string recordAs(const char* name) const { return RecordInto(dir.file(name)); }
 };
 
-// A mouse message over a window of the bar as the bar hears it, or what open does instead; returns the
-// items of the popup menu it opened, which is then sent the key (or dismissed). With unheard, the bar
-// never hears the menu close.
+// A mouse message over a window of the bar as the bar hears it (or what open does); returns the items of the
+// popup menu it opened, which is then sent the key (or dismissed). With unheard, the bar never hears it close.
 inline Texts Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool unheard = false,
                    const std::function<void(const Texts& read)>& open = nullptr)
 {
@@ -110,10 +109,7 @@ inline Texts Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool 
 // The popup menu that keys pressed on the bar open, read and dismissed as Click does.
 inline Texts MenuFromKeys(const std::vector<int>& keys)
 {
-    return Click(nullptr, 0, 0, false, [&](const Texts& read) {
-        PressKeys(keys);
-        PumpUntil([&] { return !read.empty(); }, 10000);
-    });
+    return Click(nullptr, 0, 0, false, [&](const Texts& read) { PressKeys(keys), PumpUntil([&] { return !read.empty(); }, 10000); });
 }
 
 }  // namespace qv

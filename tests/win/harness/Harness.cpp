@@ -250,65 +250,48 @@ void ClickWithMouse(HWND window)
     mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
 }
 
-static std::vector<std::pair<std::string, std::function<void(HWND)>>> Awaited;
+static std::string AwaitedCaption;
+static std::function<void(HWND)> AwaitedAct;
 
-static void CALLBACK LookForDialogs(HWND, UINT, UINT_PTR timer, DWORD)
+static void CALLBACK LookForDialog(HWND, UINT, UINT_PTR timer, DWORD)
 {
-    for (size_t i = 0; i < Awaited.size(); ++i) {
-        HWND dialog = FindWindowA(DialogClass, Awaited[i].first.c_str());
-        DWORD process = 0;
-        GetWindowThreadProcessId(dialog, &process);
-        if (dialog == nullptr || process != GetCurrentProcessId() || !IsWindowVisible(dialog))
-            continue;
-        std::function<void(HWND)> act = Awaited[i].second;
-        Awaited.erase(Awaited.begin() + (long)i);
-        if (Awaited.empty())
-            KillTimer(nullptr, timer);
-        act(dialog);
-        return;
-    }
+    HWND dialog = FindWindowA(DialogClass, AwaitedCaption.c_str());
+    DWORD process = 0;
+    GetWindowThreadProcessId(dialog, &process);
+    if (dialog != nullptr && process == GetCurrentProcessId() && IsWindowVisible(dialog))
+        KillTimer(nullptr, timer), AwaitedAct(dialog);
 }
 
 void WhenDialog(const char* caption, std::function<void(HWND)> act)
 {
-    if (Awaited.empty())
-        SetTimer(nullptr, 0, 30, LookForDialogs);
-    Awaited.emplace_back(caption, act);
+    AwaitedCaption = caption, AwaitedAct = act;
+    SetTimer(nullptr, 0, 30, LookForDialog);
 }
 
 ForegroundWindow::ForegroundWindow()
     : window(CreateWindowExA(0, "EDIT", "Elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 200, 300, 200, nullptr,
                              nullptr, GetModuleHandleA(nullptr), nullptr))
 {
-    SetForegroundWindow(window);
-    SetFocus(window);
-    PumpUntil([&] { return active(); }, 5000);
+    SetForegroundWindow(window), PumpUntil([&] { return active(); }, 5000);
 }
 
 std::pair<std::string, long> Accessible(HWND window)
 {
     typedef HRESULT(WINAPI * FromWindow)(HWND, DWORD, REFIID, void**);
     static const GUID IAccessibleId = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
-    HMODULE oleacc = LoadLibraryA("oleacc.dll");
-    FromWindow from = oleacc ? (FromWindow)(void*)GetProcAddress(oleacc, "AccessibleObjectFromWindow") : nullptr;
+    FromWindow from = (FromWindow)(void*)GetProcAddress(LoadLibraryA("oleacc.dll"), "AccessibleObjectFromWindow");
     IAccessible* object = nullptr;
-    std::pair<std::string, long> answer{"<none>", -1};
-    if (from == nullptr || FAILED(from(window, (DWORD)OBJID_CLIENT, IAccessibleId, (void**)&object)) || !object)
-        return answer;
+    if (from == nullptr || FAILED(from(window, (DWORD)OBJID_CLIENT, IAccessibleId, (void**)&object)))
+        return {"<none>", -1};
     VARIANT self, role;
-    self.vt = VT_I4, self.lVal = CHILDID_SELF;
+    self.vt = VT_I4, self.lVal = CHILDID_SELF, role.vt = VT_EMPTY, role.lVal = -1;
     BSTR name = nullptr;
-    if (SUCCEEDED(object->get_accName(self, &name)) && name != nullptr) {
-        char text[512] = "";
-        WideCharToMultiByte(CP_ACP, 0, name, -1, text, sizeof text, nullptr, nullptr);
-        answer.first = text;
-        SysFreeString(name);
-    }
-    role.vt = VT_EMPTY;
-    if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4)
-        answer.second = role.lVal;
+    char text[512] = "";
+    if (SUCCEEDED(object->get_accName(self, &name)))
+        WideCharToMultiByte(CP_ACP, 0, name, -1, text, sizeof text, nullptr, nullptr), SysFreeString(name);
+    object->get_accRole(self, &role);
     object->Release();
-    return answer;
+    return {text, role.lVal};
 }
 
 static BoxAnswerer* Answerer;
