@@ -82,7 +82,7 @@ inline Texts Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool 
         {
             if (message == WM_MENUSELECT && deaf)
                 return 0;
-            if (message == WM_ENTERIDLE && wParam == MSGF_MENU && BarState.PopupMenu != nullptr && texts.empty()) {
+            if (message == WM_ENTERIDLE && wParam == MSGF_MENU && texts.empty()) {  // another menu reads as none
                 for (int i = 0; i < GetMenuItemCount(BarState.PopupMenu); ++i) {
                     char text[300] = "";
                     GetMenuStringA(BarState.PopupMenu, (UINT)i, text, sizeof text, MF_BYPOSITION);
