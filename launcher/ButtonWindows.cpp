@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "Accessible.h"
 #include "Bar.h"
 #include "Buttons.h"
 
@@ -66,17 +67,22 @@ void PaintButtonFaces(HWND bar, int slot)
     SelectObject(down, previousDown);
 }
 
+bool LoadCommonControls(DWORD classes)
+{
+    typedef BOOL(WINAPI * InitProc)(const INITCOMMONCONTROLSEX*);
+    HMODULE controls = LoadLibraryA("comctl32.dll");
+    InitProc init = controls != nullptr ? (InitProc)(void*)GetProcAddress(controls, "InitCommonControlsEx") : nullptr;
+    INITCOMMONCONTROLSEX wanted = {sizeof wanted, classes};
+    return init != nullptr && init(&wanted);
+}
+
 // One tooltip control for all buttons; each button is a tool of it. It has
 // no owner: an owned topmost tooltip keeps Wine from making the bar topmost.
 // It comes when the pointer first reaches the bar: loading comctl32 at the
 // start would delay the bar and cost memory a bar left alone never uses.
 void AttachToolTips()
 {
-    typedef BOOL(WINAPI * InitProc)(const INITCOMMONCONTROLSEX*);
-    HMODULE controls = LoadLibraryA("comctl32.dll");
-    InitProc init = controls != nullptr ? (InitProc)(void*)GetProcAddress(controls, "InitCommonControlsEx") : nullptr;
-    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES};
-    if (init == nullptr || !init(&classes))
+    if (!LoadCommonControls(ICC_BAR_CLASSES))
         return;
     BarState.ToolTipWindow = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, BarState.Instance,
@@ -127,6 +133,30 @@ static HBITMAP CreateFace(HWND bar)
     return face;
 }
 
+// The system's procedure of all button windows, which the bar's own passes everything on to.
+static WNDPROC SystemButtonProc;
+
+// A button hands its keys to the bar, which knows what they do among the buttons.
+static LRESULT CALLBACK BarButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (SendMessageA(GetParent(button), WM_BUTTONKEY, wParam, (LPARAM)button) != 0)
+            return 0;
+        break;
+    case WM_GETOBJECT:
+        if (LRESULT answer = AnswerAccessible(button, wParam, lParam))
+            return answer;
+        break;
+    case WM_SETFOCUS:
+        // The system tells screen readers of the focus itself (EVENT_OBJECT_FOCUS from this window); a second would be read twice.
+        BarState.FocusSlot = GetDlgCtrlID(button) - FIRST_BUTTON_ID;
+        break;
+    }
+    return CallWindowProcA(SystemButtonProc, button, message, wParam, lParam);
+}
+
 void CreateButtonWindow(HWND bar, int slot)
 {
     LauncherButton* b = ButtonTable[slot];
@@ -136,6 +166,9 @@ void CreateButtonWindow(HWND bar, int slot)
     b->ButtonWindow = CreateWindowExA(0, "BUTTON", nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
                                       CellLeft(slot, CellWidth()), 0, CellWidth(), CellHeight(), bar,
                                       (HMENU)(INT_PTR)(FIRST_BUTTON_ID + slot), BarState.Instance, nullptr);
+    WNDPROC system = (WNDPROC)SetWindowLongPtrA(b->ButtonWindow, GWLP_WNDPROC, (LONG_PTR)BarButtonProc);
+    if (system != nullptr && system != BarButtonProc)
+        SystemButtonProc = system;
     NameButtonWindow(slot);
 }
 
@@ -163,9 +196,23 @@ void RescaleButtons(HWND bar, int dpi)
     }
 }
 
+// The focus is shown only once the keyboard was used on the bar, so that a bar used with the mouse looks as ever.
+static bool FocusCueHidden()
+{
+    return !BarState.FocusCueShown;
+}
+
+// A dotted frame in the ring between the face's edges and its icon.
+static void DrawFocusCue(HDC dc, int left, int top)
+{
+    const int edge = ScaleForDpi(2, BarState.Dpi);
+    const RECT ring = {left + edge, top + edge, left + CellWidth() - edge, top + CellHeight() - edge};
+    DrawFocusRect(dc, &ring);
+}
+
 void DrawButton(const DRAWITEMSTRUCT* drawItem)
 {
-    if (!IsButtonId((int)drawItem->CtlID) || !(drawItem->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)))
+    if (!IsButtonId((int)drawItem->CtlID) || !(drawItem->itemAction & (ODA_DRAWENTIRE | ODA_SELECT | ODA_FOCUS)))
         return;
     const LauncherButton* b = ButtonTable[drawItem->CtlID - FIRST_BUTTON_ID];
     if (b == nullptr || BarState.FaceDc[0] == nullptr)
@@ -175,6 +222,8 @@ void DrawButton(const DRAWITEMSTRUCT* drawItem)
     BitBlt(drawItem->hDC, drawItem->rcItem.left, drawItem->rcItem.top, CellWidth(), CellHeight(), BarState.FaceDc[0], 0, 0,
            SRCCOPY);
     SelectObject(BarState.FaceDc[0], previous);
+    if ((drawItem->itemState & ODS_FOCUS) && !(drawItem->itemState & ODS_NOFOCUSRECT) && !FocusCueHidden())
+        DrawFocusCue(drawItem->hDC, drawItem->rcItem.left, drawItem->rcItem.top);
 }
 
 void PaintContent(HDC dc, const RECT& area)
@@ -189,6 +238,8 @@ void PaintContent(HDC dc, const RECT& area)
         HGDIOBJ previousFace = SelectObject(BarState.FaceDc[0], pushed ? b->DownFace : b->UpFace);
         BitBlt(dc, left, 0, CellWidth(), CellHeight(), BarState.FaceDc[0], 0, 0, SRCCOPY);
         SelectObject(BarState.FaceDc[0], previousFace);
+        if (GetFocus() == b->ButtonWindow && !FocusCueHidden())
+            DrawFocusCue(dc, left, 0);
     }
     HGDIOBJ previous = SelectObject(dc, BarState.SeparatorPen);
     for (int i = 1; i < ButtonCount; ++i) {

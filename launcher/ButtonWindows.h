@@ -5,11 +5,15 @@
 
 #include "QUENVOLT.h"
 
+// Creates the button window of a slot, which shows the focus once the keyboard
+// was used, is a push button to screen readers, and hands its keys to the bar as WM_BUTTONKEY.
 void CreateButtonWindow(HWND bar, int slot);
 // Releases the icon, both faces and the record of one slot.
 void ReleaseButton(LauncherButton* button);
 // The buttons, the line pen and the face DCs, freed when the bar closes.
 void ReleaseBarResources();
+// Loads comctl32 and registers the classes of its controls named, when first needed.
+bool LoadCommonControls(DWORD classes);
 // Gives the button windows their tooltips, once the pointer reaches the bar.
 void AttachToolTips();
 // Gives the button window of a slot its name, as its text and its tooltip.

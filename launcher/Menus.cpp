@@ -2,6 +2,7 @@
 #include "Menus.h"
 
 #include "ButtonWindows.h"
+#include "Messages.h"
 
 void PrepareBar(HWND bar)
 {
@@ -16,13 +17,14 @@ void PrepareBar(HWND bar)
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING | (BarState.AlwaysOnTop ? MF_CHECKED : MF_UNCHECKED), IDM_ALWAYSONTOP, "Always on &top");
     AppendMenuA(menu, MF_STRING | (BarState.AutoHide.On ? MF_CHECKED : MF_UNCHECKED), IDM_AUTOHIDE, "Auto-&hide");
+    AppendMenuA(menu, MF_STRING, IDM_HOTKEY, "Hot&key...");
     AppendMenuA(menu, MF_STRING, IDM_CONFIGURE, "Con&figure ...");
     AppendMenuA(menu, MF_STRING, IDM_SAVESETTINGS, "Sa&ve settings now");
     AppendMenuA(menu, MF_STRING, IDM_HELP, "&Help");
     AppendMenuA(menu, MF_STRING, IDM_ABOUT, "&About Quenvolet");
 }
 
-void ShowButtonMenu(int slot)
+void ShowButtonMenu(int slot, const POINT* at)
 {
     if (slot < 0 || slot >= ButtonCount || BarState.PopupMenu != nullptr)
         return;
@@ -35,7 +37,10 @@ void ShowButtonMenu(int slot)
     AppendMenuA(BarState.PopupMenu, MF_STRING, IDM_DELETE, "&Delete");
     AppendMenuA(BarState.PopupMenu, MF_STRING, IDM_PROPERTIES, "&Properties");
     POINT cursor;
-    GetCursorPos(&cursor);
+    if (at != nullptr)
+        cursor = *at;
+    else
+        GetCursorPos(&cursor);
     TrackPopupMenu(BarState.PopupMenu, 0, cursor.x, cursor.y, 0, BarState.BarWindow, nullptr);
     BarState.PopupSlot = slot;
     // The menu is closed once TrackPopupMenu returns, whether it failed or
@@ -44,4 +49,10 @@ void ShowButtonMenu(int slot)
         DestroyMenu(BarState.PopupMenu);
         BarState.PopupMenu = nullptr;
     }
+}
+
+void ConfirmDelete(int slot)
+{
+    if (BarMessage("Delete button?", DefaultTitle, MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
+        DeleteButton(slot);
 }

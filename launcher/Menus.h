@@ -6,6 +6,9 @@
 
 // Gives a new bar its button windows, its line pen and its system menu.
 void PrepareBar(HWND bar);
-void ShowButtonMenu(int slot);
+// Opens the popup menu of a slot at the point given, else at the cursor.
+void ShowButtonMenu(int slot, const POINT* at = nullptr);
+// Asks the popup menu's delete question, and deletes the button of the slot on OK.
+void ConfirmDelete(int slot);
 
 #endif

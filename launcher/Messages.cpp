@@ -2,10 +2,10 @@
 // while a box is open would show its own box, or start a program, behind it.
 #include "Messages.h"
 
-int BarMessage(const char* text, const char* caption, UINT flags)
+int BarMessage(const char* text, const char* caption, UINT flags, HWND owner)
 {
     ++BarState.OpenBoxes;
-    int answer = MessageBoxA(BarState.BarWindow, text, caption, flags | MB_SETFOREGROUND);
+    int answer = MessageBoxA(owner != nullptr ? owner : BarState.BarWindow, text, caption, flags | MB_SETFOREGROUND);
     --BarState.OpenBoxes;
     ResumeDeferredDrops();
     return answer;
@@ -20,6 +20,15 @@ void ReportSaveFailure()
     TextAppend(text, sizeof text, BarState.ConfigFilePath);
     TextAppend(text, sizeof text, "\nThe file or its folder may be write-protected.");
     BarMessage(text, DefaultTitle, MB_OK | MB_ICONWARNING);
+}
+
+void ReportHotkeyTaken(const char* word, HWND owner)
+{
+    char text[HotkeyWordSize + 128];
+    TextCopy(text, sizeof text, "The hotkey ");
+    TextAppend(text, sizeof text, word);
+    TextAppend(text, sizeof text, " is already used by another program.\nChoose another one with Hotkey... in the bar's window menu.");
+    BarMessage(text, DefaultTitle, MB_OK | MB_ICONWARNING, owner);
 }
 
 // A button that cannot be added: why, then the file's name, within 255

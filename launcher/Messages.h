@@ -3,10 +3,14 @@
 #define QUENVOLT_MESSAGES_H
 
 #include "QUENVOLT.h"
+#include "core/Hotkey.h"
 
 // Shows every message box of the bar: owned by the bar window (none before it
-// exists), brought to the foreground, with the icon and buttons of flags.
-int BarMessage(const char* text, const char* caption, UINT flags);
+// exists) or by the given window, brought to the foreground, with the icon
+// and buttons of flags.
+int BarMessage(const char* text, const char* caption, UINT flags, HWND owner = nullptr);
+// Tells the user that the hotkey of the word is taken, owned by the given window (else the bar).
+void ReportHotkeyTaken(const char* word, HWND owner = nullptr);
 // Tells the user, naming the file, that settings could not be written to it.
 void ReportSaveFailure();
 void ReportAddFailure(const char* name, int code);

@@ -51,6 +51,11 @@ bool SaveWindowSettings(HWND bar)
     return ok;
 }
 
+bool WriteHotkey(const char* word)
+{
+    return WritePrivateProfileStringA(WindowSection, "Hotkey", word, BarState.ConfigFilePath) != FALSE;
+}
+
 bool EraseButtonSection(unsigned n)
 {
     char section[16];

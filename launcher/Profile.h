@@ -20,6 +20,8 @@ void ReadKey(const TSection& section, const char* key, const char* fallback, cha
 
 // The writes report success: false when any write to the file failed.
 bool SaveWindowSettings(HWND bar);
+// Writes the hotkey's word, or deletes the key for none; only a choice of the user writes it.
+bool WriteHotkey(const char* word);
 // The writes of the button sections report success: false when the slot is
 // empty or a write to the file failed; UnsavedChanges stays set then.
 bool EraseButtonSection(unsigned n);

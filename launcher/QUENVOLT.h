@@ -7,10 +7,16 @@
 // Resource identifiers (also read by the resource compiler).
 #define QUENVOLT_ICON_NAME "quenvolt"
 #define ABOUT_BOX_NAME "AboutBox"
+#define HOTKEY_BOX_NAME "HotkeyBox"
+
+// Controls of the hotkey dialog.
+#define IDC_HOTKEY 101
+#define IDC_HOTKEYNONE 102
 
 // System-menu commands.
 #define IDM_ALWAYSONTOP 100
 #define IDM_AUTOHIDE 150
+#define IDM_HOTKEY 160
 #define IDM_CONFIGURE 200
 #define IDM_SAVESETTINGS 300
 #define IDM_HELP 390
@@ -34,6 +40,9 @@
 #include "core/Text.h"
 
 const size_t PathSize = 260;
+
+// Sent by a button window to the bar with a key pressed on it (wParam); non-zero when the bar took the key.
+const UINT WM_BUTTONKEY = WM_APP + 1;
 
 extern const char BarClassName[];   // "QuenvoltWClass"
 extern const char HelpFileName[];   // "Quenvolt.hlp"
@@ -82,6 +91,15 @@ struct TBarState {
     HDROP DeferredDrops[8];
     int DeferredCount;
     HMODULE Ole;  // loaded by the first dropped shortcut
+    HMODULE Oleacc;  // loaded when a screen reader first asks for a button
+    // The hotkey registered now (no key: none), the button that last had the
+    // focus, and the window that had it before the bar was summoned.
+    unsigned HotkeyModifiers;
+    unsigned HotkeyKey;
+    int FocusSlot;
+    HWND PreviousWindow;
+    bool RaisedOnTop;  // made topmost by the hotkey only while it has the focus
+    bool FocusCueShown;  // the system's UI state of the bar: the keyboard was used, so the focus is shown
 };
 extern TBarState BarState;
 

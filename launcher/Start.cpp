@@ -6,6 +6,7 @@
 #include "Buttons.h"
 #include "Dpi.h"
 #include "FileSearch.h"
+#include "Hotkey.h"
 #include "Profile.h"
 #include "WndProc.h"
 
@@ -107,5 +108,10 @@ bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showComman
     ShowWindow(bar, showCommand);
     UpdateWindow(bar);
     BarState.InSnapMove = false;
+    // A word cut by the buffer is none the bar wrote, so it means no hotkey.
+    char hotkey[64];
+    ReadKey(window, "Hotkey", "", hotkey, sizeof hotkey);
+    if (TextLength(hotkey) + 1 < sizeof hotkey)
+        StartHotkey(hotkey);
     return true;
 }

@@ -9,6 +9,8 @@
 #include "Drop.h"
 #include "Handover.h"
 #include "Help.h"
+#include "Hotkey.h"
+#include "Keyboard.h"
 #include "Launch.h"
 #include "Menus.h"
 #include "Messages.h"
@@ -116,8 +118,7 @@ static void OnCommand(WPARAM wParam)
         RunButton(BarState.PopupSlot, nullptr, nullptr);
         break;
     case IDM_DELETE:
-        if (BarMessage("Delete button?", DefaultTitle, MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
-            DeleteButton(BarState.PopupSlot);
+        ConfirmDelete(BarState.PopupSlot);
         break;
     case IDM_PROPERTIES:
         StartEditor(BarState.PopupSlot);
@@ -134,6 +135,9 @@ static bool OnSysCommand(HWND window, WPARAM command)
         return true;
     case IDM_AUTOHIDE:
         ToggleAutoHide();
+        return true;
+    case IDM_HOTKEY:
+        ChooseHotkey(window);
         return true;
     case IDM_CONFIGURE:
         StartEditor(-1);
@@ -250,6 +254,20 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_DPICHANGED:
         OnDpiChanged(wParam, (const RECT*)lParam);
         return 0;
+    case WM_HOTKEY:
+        OnHotkey();
+        return 0;
+    case WM_BUTTONKEY:
+        return OnButtonKey((HWND)lParam, wParam);
+    case WM_ACTIVATE:
+        OnBarActivate(wParam, (HWND)lParam);
+        break;
+    case WM_SETFOCUS:
+        OnBarFocus();
+        return 0;
+    case WM_UPDATEUISTATE:
+        OnUpdateUiState(wParam);
+        break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

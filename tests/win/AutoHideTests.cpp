@@ -18,7 +18,7 @@ TEST_SUITE("autohide")
         WorkAreaGuard area({0, 0, 1280, 1000});
         REQUIRE(start("[Window]\r\nPosition=Fixed\r\nAutoHide=yes\r\n" + Buttons(Notepad, {"", ""})));
         HMENU system = GetSystemMenu(bar(), FALSE);  // Auto-hide after Always on top, off for any word but True
-        CHECK(GetMenuItemID(system, GetMenuItemCount(system) - 5) == IDM_AUTOHIDE);
+        CHECK(GetMenuItemID(system, GetMenuItemCount(system) - 6) == IDM_AUTOHIDE);
         CHECK(ItemState(bar()) == MF_UNCHECKED);
         const RECT shown = WindowRect(bar());
         SetCursorPos(100, 100), menu(IDM_AUTOHIDE), Pump(500);
@@ -42,7 +42,7 @@ TEST_SUITE("autohide")
 
     TEST_CASE_FIXTURE(BarFixture, "the bar stays while a menu, a box or the keyboard has it, or away from its corner")
     {
-        REQUIRE(start("[Window]\r\nPosition=Fixed\r\nAutoHide=True\r\n" + Buttons(Notepad, {""})));
+        REQUIRE(start("[Window]\r\nPosition=Fixed\r\nAutoHide=True\r\nHotkey=Ctrl+Alt+Q\r\n" + Buttons(Notepad, {""})));
         const RECT shown = WindowRect(bar());
         SetCursorPos(100, 100);
         SetTimer(nullptr, 0, 1500, EndMenuTimer);  // the menu ignores the key of no item until then
@@ -61,6 +61,8 @@ TEST_SUITE("autohide")
         MoveWindow(bar(), shown.left - 5, shown.top + 5, w, h, TRUE);  // snaps back into its corner
         CHECK(ItemState(bar()) == MF_CHECKED);
         CHECK(PumpUntil([&] { return Top(bar()) > shown.top; }, 5000));
+        PressKeys({Ctrl | Alt | 'Q'});  // the hotkey brings it back
+        CHECK(PumpUntil([&] { return Top(bar()) == shown.top; }, 5000));
         DestroyWindow(other);
     }
 }

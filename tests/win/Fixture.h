@@ -67,9 +67,10 @@ struct BarFixture {
     std::string recordAs(const char* name) const { return RecordInto(dir.file(name)); }
 };
 
-// A mouse message over a window of the bar as the bar hears it; returns the items of the popup menu it
-// opened, which is then sent the key (or dismissed). With unheard, the bar never hears the menu close.
-inline Texts Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool unheard = false)
+// A mouse message over a window of the bar as the bar hears it (or what open does); returns the items of the
+// popup menu it opened, which is then sent the key (or dismissed). With unheard, the bar never hears it close.
+inline Texts Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool unheard = false,
+                   const std::function<void(const Texts& read)>& open = nullptr)
 {
     static Texts texts;
     static WPARAM typed;
@@ -81,7 +82,7 @@ inline Texts Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool 
         {
             if (message == WM_MENUSELECT && deaf)
                 return 0;
-            if (message == WM_ENTERIDLE && wParam == MSGF_MENU && BarState.PopupMenu != nullptr && texts.empty()) {
+            if (message == WM_ENTERIDLE && wParam == MSGF_MENU && texts.empty()) {  // another menu reads as none
                 for (int i = 0; i < GetMenuItemCount(BarState.PopupMenu); ++i) {
                     char text[300] = "";
                     GetMenuStringA(BarState.PopupMenu, (UINT)i, text, sizeof text, MF_BYPOSITION);
@@ -97,9 +98,18 @@ inline Texts Click(HWND window, WPARAM key = 0, UINT mouse = WM_RBUTTONUP, bool 
     };
     texts.clear(), typed = key, deaf = unheard;
     barProc = (WNDPROC)SetWindowLongPtrA(BarState.BarWindow, GWLP_WNDPROC, (LONG_PTR)Watch::Proc);
-    SendMessageA(BarState.BarWindow, WM_SETCURSOR, (WPARAM)window, MAKELPARAM(HTCLIENT, mouse));
+    if (open)
+        open(texts);
+    else
+        SendMessageA(BarState.BarWindow, WM_SETCURSOR, (WPARAM)window, MAKELPARAM(HTCLIENT, mouse));
     SetWindowLongPtrA(BarState.BarWindow, GWLP_WNDPROC, (LONG_PTR)barProc);
     return texts;
+}
+
+// The popup menu that keys pressed on the bar open, read and dismissed as Click does.
+inline Texts MenuFromKeys(const std::vector<int>& keys)
+{
+    return Click(nullptr, 0, 0, false, [&](const Texts& read) { PressKeys(keys), PumpUntil([&] { return !read.empty(); }, 10000); });
 }
 
 }  // namespace qv

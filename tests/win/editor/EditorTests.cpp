@@ -15,7 +15,7 @@ TEST_SUITE("file")
         const std::string title(1100, 't');  // longer than the editor reads
         const std::string silent = RecorderPath(), program = EditorProgram();  // silent: no icons
         const std::string content = "; a comment\r\n[window]\r\ntitle = " + title + "  \r\nPosition=Fixed\r\n" +
-            "Horizontal=Left\r\nMonitor=1,2,3,4\r\nAutoHide=True\r\n" + Button(1) + Key("Filename", "f.qvnone") + Key("IconIndex", "-$10") +
+            "Horizontal=Left\r\nMonitor=1,2,3,4\r\nAutoHide=True\r\nHotkey=Ctrl+Alt+Q\r\n" + Button(1) + Key("Filename", "f.qvnone") + Key("IconIndex", "-$10") +
             Key("Window", "MINIMIZED") + Button(3) + Key("Filename", program) + Button(4) +
             Key("Filename", silent) + Key("IconIndex", "3") + Button(7) + Key("Filename", "") +
             Button(9) + Key("Filename", "None") + Key("Parameters", "\"\"p 9\"\"") + Button(25) +
@@ -23,9 +23,9 @@ TEST_SUITE("file")
         const std::string fallback = FallbackIconFile();
         const struct Row { const char* title; int choice; std::string window; } rows[] = {
             {nullptr, -1, ""},  // no change: the file stays byte for byte
-            {"New", -1, "title=New|Position=Fixed|Horizontal=Left|Monitor=1,2,3,4|AutoHide=True"},
+            {"New", -1, "title=New|Position=Fixed|Horizontal=Left|Monitor=1,2,3,4|AutoHide=True|Hotkey=Ctrl+Alt+Q"},
             // the long title is not cut; the bar's monitor is kept for the next corner chosen
-            {nullptr, 0, "title=" + title + "|Position=Floating|Horizontal=|Monitor=1,2,3,4|AutoHide=True|Vertical="},
+            {nullptr, 0, "title=" + title + "|Position=Floating|Horizontal=|Monitor=1,2,3,4|AutoHide=True|Hotkey=Ctrl+Alt+Q|Vertical="},
         };
         for (const Row& r : rows) {
             CAPTURE(r.choice);

@@ -1,5 +1,7 @@
 #include "Harness.h"
 
+#include <oleacc.h>
+
 #include <doctest.h>
 
 #include <shellapi.h>
@@ -238,6 +240,58 @@ std::vector<int> KeysOf(const std::string& text, std::vector<int> before)
     for (char c : text)
         before.push_back(VkKeyScanA(c) & 0x7FF);  // the key, and Shift, Ctrl and Alt as it needs them
     return before;
+}
+
+void ClickWithMouse(HWND window)
+{
+    const RECT r = WindowRect(window);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+}
+
+static std::string AwaitedCaption;
+static std::function<void(HWND)> AwaitedAct;
+
+static void CALLBACK LookForDialog(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND dialog = FindWindowA(DialogClass, AwaitedCaption.c_str());
+    DWORD process = 0;
+    GetWindowThreadProcessId(dialog, &process);
+    if (dialog != nullptr && process == GetCurrentProcessId() && IsWindowVisible(dialog))
+        KillTimer(nullptr, timer), AwaitedAct(dialog);
+}
+
+void WhenDialog(const char* caption, std::function<void(HWND)> act)
+{
+    AwaitedCaption = caption, AwaitedAct = act;
+    SetTimer(nullptr, 0, 30, LookForDialog);
+}
+
+ForegroundWindow::ForegroundWindow()
+    : window(CreateWindowExA(0, "EDIT", "Elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 200, 300, 200, nullptr,
+                             nullptr, GetModuleHandleA(nullptr), nullptr))
+{
+    SetForegroundWindow(window), PumpUntil([&] { return active(); }, 5000);
+}
+
+std::pair<std::string, long> Accessible(HWND window)
+{
+    typedef HRESULT(WINAPI * FromWindow)(HWND, DWORD, REFIID, void**);
+    static const GUID IAccessibleId = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    FromWindow from = (FromWindow)(void*)GetProcAddress(LoadLibraryA("oleacc.dll"), "AccessibleObjectFromWindow");
+    IAccessible* object = nullptr;
+    if (from == nullptr || FAILED(from(window, (DWORD)OBJID_CLIENT, IAccessibleId, (void**)&object)))
+        return {"<none>", -1};
+    VARIANT self, role;
+    self.vt = VT_I4, self.lVal = CHILDID_SELF, role.vt = VT_EMPTY, role.lVal = -1;
+    BSTR name = nullptr;
+    char text[512] = "";
+    if (SUCCEEDED(object->get_accName(self, &name)))
+        WideCharToMultiByte(CP_ACP, 0, name, -1, text, sizeof text, nullptr, nullptr), SysFreeString(name);
+    object->get_accRole(self, &role);
+    object->Release();
+    return {text, role.lVal};
 }
 
 static BoxAnswerer* Answerer;

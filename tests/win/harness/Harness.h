@@ -199,6 +199,20 @@ inline std::vector<int> Then(std::vector<int> keys, const std::vector<int>& more
     keys.insert(keys.end(), more.begin(), more.end());
     return keys;
 }
+// Clicks with the left mouse button at the middle of a window, as the user does, through the system's input.
+void ClickWithMouse(HWND window);
+// Runs what is given once a dialog of this process with the caption is open, also within a modal loop.
+void WhenDialog(const char* caption, std::function<void(HWND)> act);
+// A plain window of the test's own that has the focus before a case summons another.
+struct ForegroundWindow {
+    HWND window;
+    ForegroundWindow();
+    ~ForegroundWindow() { DestroyWindow(window); }
+    bool active() const { return GetForegroundWindow() == window; }
+};
+// The name and role a screen reader gets for a window, through oleacc; role -1 when it has none.
+std::pair<std::string, long> Accessible(HWND window);
+
 // Presses a dialog's button as its owner hears it, also in another process.
 inline void Press(HWND dialog, int id)
 {
