@@ -197,6 +197,21 @@ void DeleteButton(int slot)
     BarState.UnsavedChanges = true;
 }
 
+void ReloadButtons(HWND bar)
+{
+    for (int slot = 0; slot < ButtonCount; ++slot) {
+        RemoveTool(ButtonTable[slot]->ButtonWindow);
+        DestroyWindow(ButtonTable[slot]->ButtonWindow);
+        ReleaseButton(ButtonTable[slot]);
+        ButtonTable[slot] = nullptr;
+    }
+    ButtonCount = 0;
+    LoadButtons();
+    for (int slot = 0; slot < ButtonCount; ++slot)
+        CreateButtonWindow(bar, slot);
+    BarState.UnsavedChanges = false;
+}
+
 void ReleaseButton(LauncherButton* button)
 {
     DestroyIcon(button->Icon);

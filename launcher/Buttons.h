@@ -8,6 +8,8 @@
 LauncherButton* AllocateButton();
 void FreeButton(LauncherButton* button);
 bool LoadButton(unsigned n, int slot);
+// Loads the sections Button1 to Button24 into the empty table, closing up gaps.
+void LoadButtons();
 HICON ChooseButtonIcon(int slot);
 bool IsButtonId(int id);
 int FindButtonSlot(HWND window);

@@ -3,6 +3,7 @@
 #include "Start.h"
 
 #include "Bar.h"
+#include "BarOnFile.h"
 #include "Buttons.h"
 #include "FileSearch.h"
 #include "Profile.h"
@@ -40,12 +41,17 @@ bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showComman
     }
 
     char found[PathSize];
-    if (LocateFile(BarState.ConfigFilePath, found, sizeof found)) {
+    const bool exists = LocateFile(BarState.ConfigFilePath, found, sizeof found);
+    if (exists)
         TextCopy(BarState.ConfigFilePath, sizeof BarState.ConfigFilePath, found);
-        for (unsigned n = 1; n <= (unsigned)MaxButtons; ++n)
-            if (LoadButton(n, ButtonCount))
-                ++ButtonCount;
+    // One bar per file: two would each save their own buttons over the other's.
+    BarState.PathMessage = PathMessage(BarState.ConfigFilePath);
+    if (HWND running = AskBar(BarState.PathMessage, BarAsk)) {
+        SetForegroundWindow(running);
+        return false;
     }
+    if (exists)
+        LoadButtons();
 
     BarState.CellWidth = GetSystemMetrics(SM_CXICON) + 6;
     BarState.CellHeight = GetSystemMetrics(SM_CYICON) + 6;
@@ -64,31 +70,7 @@ bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showComman
     ReadKey(window, "AlwaysOnTop", "", value, sizeof value);
     if (SameTextNoCase(value, "True"))
         BarState.AlwaysOnTop = true;
-    ReadKey(window, "Position", "", value, sizeof value);
-
-    if (SameTextNoCase(value, "Fixed")) {
-        BarState.PlacementFlags = Docked;
-        ReadKey(window, "Horizontal", "", value, sizeof value);
-        if (SameTextNoCase(value, "Left"))
-            BarState.PlacementFlags |= DockLeft;
-        ReadKey(window, "Vertical", "", value, sizeof value);
-        if (SameTextNoCase(value, "Top"))
-            BarState.PlacementFlags |= DockTop;
-        // The corner is on the monitor the bar was saved on, or the one now nearest it.
-        char saved[48];
-        BarRect monitor;
-        ReadKey(window, "Monitor", "", saved, sizeof saved);
-        if (ParseMonitorRect(saved, &monitor))
-            GetMonitorWorkArea(monitor, &work);
-        const BarPoint corner = DockedPosition(work, width, height, BarState.PlacementFlags);
-        x = corner.x;
-        y = corner.y;
-    } else {
-        ReadKey(window, "Left", "", value, sizeof value);
-        x = value[0] != '\0' ? ParseInt(value) : (int)CW_USEDEFAULT;
-        ReadKey(window, "Top", "", value, sizeof value);
-        y = value[0] != '\0' ? ParseInt(value) : (int)CW_USEDEFAULT;
-    }
+    ReadPlacement(window, work, width, height, &x, &y);
 
     BarState.TaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     HWND bar = CreateWindowExA(BarExStyle | (BarState.AlwaysOnTop ? WS_EX_TOPMOST : 0), BarClassName, title, BarStyle,
@@ -107,3 +89,4 @@ bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showComman
     BarState.InSnapMove = false;
     return true;
 }
+

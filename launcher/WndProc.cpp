@@ -3,6 +3,7 @@
 #include "WndProc.h"
 
 #include "Bar.h"
+#include "BarOnFile.h"
 #include "ButtonWindows.h"
 #include "Buttons.h"
 #include "Drop.h"
@@ -12,6 +13,7 @@
 #include "Menus.h"
 #include "Messages.h"
 #include "Profile.h"
+#include "Reload.h"
 
 static void OnCreate(HWND window)
 {
@@ -45,6 +47,16 @@ static void OnSettingChange(WPARAM setting)
 {
     if (setting == SPI_SETWORKAREA)
         OnDeskChange();
+}
+
+// The editor on this bar's file asks it to save its buttons before it reads them, and to take its save.
+static LRESULT OnPathRequest(WPARAM request)
+{
+    if (request == BarWriteButtons && BarState.UnsavedChanges && !FlushButtons())
+        ReportSaveFailure();
+    else if (request == BarReload)
+        ReloadSettings();
+    return BarHere;
 }
 
 static void OnPaint(HWND window)
@@ -165,6 +177,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         OnDeskChange();
         return 0;
     }
+    if (message == BarState.PathMessage && message != 0)
+        return OnPathRequest(wParam);
     switch (message) {
     case WM_CREATE:
         OnCreate(window);
