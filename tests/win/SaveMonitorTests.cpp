@@ -28,8 +28,16 @@ TEST_SUITE("desk")
             CHECK(boxes.seen == (row.box ? "Quenvolet|The settings could not be saved to\n" + ini +
                                                 "\nThe file or its folder may be write-protected.\n" : ""));
             if (row.message != WM_CLOSE) {
+                SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_HIDDEN);  // the file that replaces it keeps it
                 menu(IDM_SAVESETTINGS);
                 CHECK(Profile(ini, "Button3", "FileName") == "<absent>");
+                CHECK((GetFileAttributesA(ini.c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0);
+                // a save that changes nothing writes nothing, so it cannot fail
+                held = Hold(ini, FILE_SHARE_READ | FILE_SHARE_WRITE, GENERIC_READ);
+                boxes.seen.clear();
+                menu(IDM_SAVESETTINGS);
+                CloseHandle(held);
+                CHECK(boxes.seen == "");
             }
         }
     }
