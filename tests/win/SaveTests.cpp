@@ -1,5 +1,4 @@
-// Saves that survive: the real bar and editor killed in the middle of saves,
-// a second bar on a file, and the editor beside a running bar.
+// Saves that survive: the real bar and editor killed in their saves, a second bar, the editor beside a bar.
 #include "Fixture.h"
 
 #include "../../editor/IconGrid.h"
@@ -10,142 +9,84 @@
 
 using namespace qv;
 
-namespace {
+static std::string Bar(const std::string& ini) { return Quoted(ProgramFolder() + "\\Quenvolt.exe") + " " + ini; }
+static std::string Editor(const std::string& parameters) { return Quoted(EditorProgram()) + " " + parameters; }
 
-std::string Bar() { return Quoted(ProgramFolder() + "\\Quenvolt.exe"); }
-
-// Foreign sections before, between and after the bar's, many so that each write takes a while.
-std::string Foreign(int sections)
+// Starts the bar or the editor on the file, has it save once (a drop; a new title and a button less) and
+// kills it the given time later; true when it was still running. Posted messages come in turn.
+static bool SaveAndKill(const std::string& ini, bool editor, int after)
 {
-    std::string text = Section("Foreign") + Key("Keep", "1");
-    for (int i = 0; i < sections; ++i)
-        text += Section("Other" + std::to_string(i)) + Key("Key", std::string(40, 'k'));
-    return text;
-}
-
-// Starts one program on the file, has it save once, and kills it after the given time (none: it ends);
-// the file's bytes afterwards.
-struct Saver {
-    std::string ini;
-    bool killed = false;  // the last run ended by the kill, not of itself
-    DWORD took = 0;       // the last run that was not killed: from the save asked for to its end
-
-    std::string run(bool editor, int killAfter)
-    {
-        HANDLE process = StartProcess(editor ? Quoted(EditorProgram()) + " " + Quoted(ini) : Bar() + " " + ini);
-        REQUIRE(process != nullptr);
-        HWND window = WaitFor(editor ? DialogClass : BarClassName, editor ? "Configure Quenvolet" : nullptr);
-        const int buttons = (int)SendMessageA(GetDlgItem(window, IDC_ICONGRID), GM_GETCOLCOUNT, 0, 0);
-        if (editor) {  // a new title, and a button less
-            SendMessageA(GetDlgItem(window, IDC_WINDOWTITLE), WM_SETTEXT, 0, (LPARAM) "Saved by the editor");
+    HANDLE process = StartProcess(editor ? Editor(Quoted(ini)) : Bar(ini));
+    HWND window = WaitFor(editor ? DialogClass : BarClassName, editor ? "Configure Quenvolet" : nullptr);
+    if (editor)
+        SendMessageA(GetDlgItem(window, IDC_WINDOWTITLE), WM_SETTEXT, 0, (LPARAM) "Saved"),
             PostMessageA(window, WM_COMMAND, IDC_DELETE, 0);
-            REQUIRE(PumpUntil([&] { return SendMessageA(GetDlgItem(window, IDC_ICONGRID), GM_GETCOLCOUNT, 0, 0) < buttons; }));
-            PostMessageA(window, WM_COMMAND, IDOK, 0);
-        } else {
-            DropOnto(window, {Notepad});
-            REQUIRE(PumpUntil([&] { return GetDlgItem(window, FIRST_BUTTON_ID + 3) != nullptr; }, Slow));
-            PostMessageA(window, WM_SYSCOMMAND, IDM_SAVESETTINGS, 0);
-        }
-        const DWORD posted = GetTickCount();
-        if (killAfter >= 0) {
-            Sleep((DWORD)killAfter);
-            killed = WaitForSingleObject(process, 0) == WAIT_TIMEOUT && TerminateProcess(process, 1);
-        } else {  // the save's time: until the editor ended, or the bar's file changed
-            const std::string before = ReadFile(ini);
-            PumpUntil([&] { return editor ? WaitForSingleObject(process, 0) == WAIT_OBJECT_0 : ReadFile(ini) != before; }, Slow);
-            took = GetTickCount() - posted;
-            TerminateProcess(process, 1);
-        }
-        REQUIRE(WaitForProcess(process, Slow));
-        return ReadFile(ini);
-    }
-};
-
-}  // namespace
+    else
+        DropOnto(window, {Notepad});
+    PostMessageA(window, editor ? WM_COMMAND : WM_SYSCOMMAND, editor ? IDOK : IDM_SAVESETTINGS, 0);
+    Sleep((DWORD)after);
+    const bool killed = WaitForSingleObject(process, 0) == WAIT_TIMEOUT && TerminateProcess(process, 1);
+    REQUIRE(WaitForProcess(process, Slow));
+    return killed;
+}
 
 TEST_SUITE("saves")
 {
-    TEST_CASE("the bar and the editor killed in the middle of saves leave the old file or the new, whole")
+    TEST_CASE("the bar and the editor killed at random moments of their saves leave the file old or new, whole")
     {
         TempDir dir;
-        Saver saver{dir.file("q.ini")};
-        const std::string base = Foreign(1000) + Section("Window") + Key("Left", "100") + Key("Top", "100") +
-                                 Buttons(Notepad, {"1", "2", "3"}) + Section("Trailer") + Key("Last", "yes");
-        WriteFile(saver.ini, base);
-        const std::string old = ReadFile(saver.ini), oldSettings = Settings(saver.ini);
-        std::string saved[2], savedSettings[2];
-        DWORD took[2];
-        for (int editor = 0; editor < 2; ++editor) {
-            WriteFile(saver.ini, base);
-            saved[editor] = saver.run(editor, -1);
-            savedSettings[editor] = Settings(saver.ini);
-            took[editor] = saver.took;
-            REQUIRE(savedSettings[editor] != oldSettings);
-            CHECK(savedSettings[editor].find("Foreign: Keep=1\n") != std::string::npos);
-            CHECK(savedSettings[editor].find("Trailer: Last=yes\n") != std::string::npos);
+        const std::string ini = dir.file("q.ini");
+        std::string base = Section("Foreign") + Key("Keep", "1");  // many, so that each write takes a while
+        for (int i = 0; i < 300; ++i)
+            base += Section("Other" + std::to_string(i)) + Key("Key", std::string(40, 'k'));
+        WriteFile(ini, base += Section("Window") + Key("Left", "100") + Key("Top", "100") + Buttons(Notepad, {"1", "2"}));
+        const std::string old = Settings(ini), foreign = old.substr(0, old.find("Window: "));
+        std::string saved[2];
+        for (int editor = 0; editor < 2; ++editor, WriteFile(ini, base)) {
+            SaveAndKill(ini, editor, 5000);
+            saved[editor] = Settings(ini);
+            CHECK((saved[editor] != old && saved[editor].compare(0, foreign.size(), foreign) == 0));
         }
         std::mt19937 random(20261209);
-        int saves = 0, kills = 0, complete = 0, unchanged = 0;
-        for (int i = 0; i < 52; ++i) {
-            const int editor = i % 2;
-            WriteFile(saver.ini, base);
-            // a kill may come before the save, within it, or after
-            const int at = std::uniform_int_distribution<int>(0, (int)took[editor] * 2)(random);
-            const std::string after = saver.run(editor, at);
-            ++saves;
-            kills += saver.killed;
-            // the same bytes read the same; other bytes are read
-            const std::string settings = after == saved[editor] || after == old ? "" : Settings(saver.ini);
-            complete += after == saved[editor] || settings == savedSettings[editor];
-            unchanged += after == old || settings == oldSettings;
-            CHECK_MESSAGE((after == saved[editor] || after == old || settings == savedSettings[editor] ||
-                           settings == oldSettings), "run " << i << " killed after " << at << " ms");
+        int kills = 0, complete = 0, unchanged = 0, saves = 52;
+        for (int i = 0; i < saves; ++i, WriteFile(ini, base)) {
+            const int at = std::uniform_int_distribution<int>(0, i % 2 ? 150 : 300)(random);  // the editor saves sooner
+            kills += SaveAndKill(ini, i % 2, at);
+            const std::string after = Settings(ini);
+            complete += after == saved[i % 2], unchanged += after == old;
+            CHECK_MESSAGE((after == saved[i % 2] || after == old), "run " << i << ", killed after " << at << " ms");
         }
-        std::printf("kill loop: %d saves, %d kills, %d files complete with the save, %d as before, "
-                    "%d otherwise; a save took %lu ms (bar), %lu ms (editor)\n",
-                    saves, kills, complete, unchanged, saves - complete - unchanged, took[0], took[1]);
-        std::fflush(stdout);
+        std::printf("kill loop: %d saves, %d kills, %d files complete with the save, %d as before, %d otherwise\n",
+                    saves, kills, complete, unchanged, saves - complete - unchanged);
     }
 
-    TEST_CASE_FIXTURE(BarFixture, "a second bar on the same file brings the first forward and ends; on another it runs")
+    TEST_CASE_FIXTURE(BarFixture, "one bar a file, a second brings it forward; the editor beside it takes its drops, shows it its save")
     {
-        REQUIRE(start(Buttons(Notepad, {""})));
-        const std::string other = dir.file("Other.ini");
-        WriteFile(other, "");
-        HANDLE second = StartProcess(Bar() + " " + other);
-        HWND beside = WaitFor(BarClassName);
-        SetForegroundWindow(beside);
-        CharUpperA(&ini[0]);  // the same file, spelt otherwise
-        REQUIRE(WaitForProcess(StartProcess(Bar() + " " + ini), Slow));
+        REQUIRE(start(Section("Window") + Key("Left", "100") + Key("Top", "100") + Buttons(Notepad, {"1", "2"})));
+        WriteFile(dir.file("Other.ini"), "");
+        HANDLE other = StartProcess(Bar(dir.file("Other.ini")));
+        SetForegroundWindow(WaitFor(BarClassName));
+        std::string spelt = ini;  // the same file in other capitals
+        REQUIRE(WaitForProcess(StartProcess(Bar(CharUpperA(&spelt[0]))), Slow));
         CHECK(PumpUntil([&] { return GetForegroundWindow() == bar(); }, 10000));
-        CHECK(FindOther(BarClassName) == beside);
-        TerminateProcess(second, 1);
-        WaitForProcess(second);
-    }
+        CHECK(ProcessOf(FindOther(BarClassName)) == GetProcessId(other));
+        TerminateProcess(other, 1), WaitForProcess(other);
 
-    TEST_CASE_FIXTURE(BarFixture, "the editor beside a bar gets its drops first; its save shows in the bar, no bar started")
-    {
-        REQUIRE(start(Foreign(0) + Section("Window") + Key("Left", "100") + Key("Top", "100") +
-                      Buttons(Notepad, {"1", "2"})));
         DropOnto(bar(), {Notepad});
         REQUIRE(PumpUntil([] { return ButtonCount == 3; }));
         const std::string restart = recordAs("restart.txt");  // the launcher the editor would start
-        HANDLE editor = StartProcess(Quoted(EditorProgram()) + " " + Quoted(ini) + " " + Quoted(RecorderPath()));
+        HANDLE editor = StartProcess(Editor(Quoted(ini) + " " + Quoted(RecorderPath())));
         HWND form = WaitFor(DialogClass, "Configure Quenvolet");
         CHECK(SendMessageA(GetDlgItem(form, IDC_ICONGRID), GM_GETCOLCOUNT, 0, 0) == 3);
         SendMessageA(GetDlgItem(form, IDC_WINDOWTITLE), WM_SETTEXT, 0, (LPARAM) "Beside");
         SendMessageA(GetDlgItem(form, IDC_WINDOWPOS), CB_SETCURSEL, 1, 0);  // top left
         PostMessageA(form, WM_COMMAND, MAKEWPARAM(IDC_WINDOWPOS, CBN_SELCHANGE), 0);
-        PostMessageA(form, WM_COMMAND, IDC_DELETE, 0);
-        PostMessageA(form, WM_COMMAND, IDOK, 0);
+        PostMessageA(form, WM_COMMAND, IDC_DELETE, 0), PostMessageA(form, WM_COMMAND, IDOK, 0);
         REQUIRE(WaitForProcess(editor, Slow));
         Pump(200);
-        CHECK(TextOf(bar()) == "Beside");
-        CHECK(ButtonCount == 2);
         RECT work;
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-        CHECK(TopLeft(bar()) == std::pair(work.left, work.top));
-        CHECK(Profile(ini, "Foreign", "Keep") == "1");
+        CHECK((TextOf(bar()) == "Beside" && ButtonCount == 2 && TopLeft(bar()) == std::pair(work.left, work.top)));
         CHECK_FALSE(PumpUntil([&] { return FileExists(restart); }, 5000));
     }
 }

@@ -81,9 +81,8 @@ std::string Profile(const std::string& file, const char* section, const char* ke
 std::string Settings(const std::string& file)
 {
     std::string all, names = Profile(file, nullptr, nullptr) + "|";
-    for (size_t at = 0, bar; (bar = names.find('|', at)) != std::string::npos; at = bar + 1)
-        if (bar > at)
-            all += names.substr(at, bar - at) + ": " + Profile(file, names.substr(at, bar - at).c_str(), nullptr) + "\n";
+    for (size_t at = 0, bar; (bar = names.find('|', at)) != std::string::npos && bar > at; at = bar + 1)
+        all += names.substr(at, bar - at) + ": " + Profile(file, names.substr(at, bar - at).c_str(), nullptr) + "\n";
     return all;
 }
 
@@ -224,12 +223,11 @@ HWND WaitFor(const char* cls, const char* caption, HWND gone)
 // The block is made in the window's process, where the drop's handle must point; a fixed block is its own handle.
 void DropOnto(HWND window, const Texts& names, POINT at)
 {
-    std::string block(sizeof(DROPFILES), '\0');
+    const DROPFILES header = {sizeof(DROPFILES), at, FALSE, FALSE};
+    std::string block(reinterpret_cast<const char*>(&header), sizeof header);
     for (const std::string& n : names)
         block += n + '\0';
     block += '\0';
-    DROPFILES header = {sizeof(DROPFILES), at, FALSE, FALSE};
-    block.replace(0, sizeof header, reinterpret_cast<const char*>(&header), sizeof header);
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, ProcessOf(window));
     void* there = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE);
     REQUIRE(there != nullptr);
