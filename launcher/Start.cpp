@@ -89,4 +89,3 @@ bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showComman
     BarState.InSnapMove = false;
     return true;
 }
-

@@ -59,6 +59,10 @@ TEST_SUITE("saves")
         std::printf("kill loop: %d saves, %d kills, %d files complete with the save, %d as before, %d otherwise\n",
                     saves, kills, complete, unchanged, saves - complete - unchanged);
     }
+}
+
+TEST_SUITE("beside")
+{
 
     TEST_CASE_FIXTURE(BarFixture, "one bar a file, a second brings it forward; the editor beside it takes its drops, shows it its save")
     {
