@@ -6,7 +6,11 @@ bool SaveCopyName(const char* path, char* out, size_t size)
 {
     const size_t length = TextLength(path);
     out[0] = '\0';
-    if (length == 0 || length + 2 > size)
+    // The profile functions put a bare name in the Windows folder, which is theirs to find.
+    bool bare = LastSeparator(path) < 0;
+    for (const char* p = path; *p != '\0'; ++p)
+        bare = bare && *p != ':';
+    if (bare || length + 2 > size)
         return false;
     TextCopy(out, size, path);
     TextAppend(out, size, "~");

@@ -8,7 +8,7 @@
 
 // The copy that a save writes beside path before it takes the file's place:
 // path followed by "~", into out (size bytes). False, out empty, when path is
-// empty or the name does not fit.
+// a bare name (no folder, no drive) or the name does not fit.
 bool SaveCopyName(const char* path, char* out, size_t size);
 
 // The longest name the system registers a window message under.

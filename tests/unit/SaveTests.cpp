@@ -10,9 +10,10 @@ TEST_SUITE("SavePieces") {
 TEST_CASE("SaveCopyName fits or refuses; PathMessageName is one for spellings of a path, two for two paths")
 {
     char out[260];
-    const std::string fits(258, 'p'), a(125, 'a'), longA = "C:\\" + a + "a" + a, longB = "C:\\" + a + "b" + a;
+    const std::string fits = "C:\\" + std::string(255, 'p'), a(125, 'a'), longA = "C:\\" + a + "a" + a, longB = "C:\\" + a + "b" + a;
     CHECK((SaveCopyName(fits.c_str(), out, sizeof out) && out == fits + "~"));  // the longest that fits
     CHECK_FALSE(SaveCopyName((fits + "p").c_str(), out, sizeof out));
+    CHECK_FALSE(SaveCopyName("q.ini", out, sizeof out));  // the profile functions' own: in the Windows folder
     auto name = [&](const std::string& path) { return PathMessageName(path.c_str(), out, sizeof out), std::string(out); };
     CHECK(name("c:\\Bars\\q.ini") == "Quenvolet bar C:\\BARS\\Q.INI");
     CHECK(name("C:\\" + std::string(238, 'a')) == "Quenvolet bar C:\\" + std::string(238, 'A'));  // the longest kept
