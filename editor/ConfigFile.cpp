@@ -2,6 +2,7 @@
 
 #include "ButtonList.h"
 #include "Message.h"
+#include "WholeSave.h"
 #include "core/EditorCore.h"
 #include "core/Text.h"
 
@@ -129,19 +130,30 @@ void LoadButtonList(const std::string& path)
 void WriteConfiguration(const std::string& path, const std::string& title, std::string& savedTitle,
                         int positionChoice, int initialPositionChoice)
 {
-    const TIniFile ini(path);
-    if (title != savedTitle) {
-        ini.WriteString("Window", "Title", title.c_str());
-        savedTitle = title;  // only once written, so that a failed save writes it next time
+    const EditorError failed{"Unable to write to " + path};
+    TWholeSave save;
+    if (!BeginWholeSave(path.c_str(), &save))
+        throw failed;
+    // A write that fails names the copy; the user is told of the file itself.
+    try {
+        const TIniFile ini(save.File);
+        if (title != savedTitle)
+            ini.WriteString("Window", "Title", title.c_str());
+        if (positionChoice != initialPositionChoice) {
+            const PositionKeys keys = PositionKeysFor(positionChoice);
+            ini.WriteString("Window", "Position", keys.position);
+            ini.WriteString("Window", "Horizontal", keys.horizontal);
+            ini.WriteString("Window", "Vertical", keys.vertical);
+        }
+        for (int n = 1; n <= MaxButtons; ++n)
+            ini.EraseSection(Section(n).c_str());
+        for (int i = 0; i < ButtonListCount; ++i)
+            SaveButtonInfo(ini, i);
+    } catch (const EditorError&) {
+        EndWholeSave(&save, false);
+        throw failed;
     }
-    if (positionChoice != initialPositionChoice) {
-        const PositionKeys keys = PositionKeysFor(positionChoice);
-        ini.WriteString("Window", "Position", keys.position);
-        ini.WriteString("Window", "Horizontal", keys.horizontal);
-        ini.WriteString("Window", "Vertical", keys.vertical);
-    }
-    for (int n = 1; n <= MaxButtons; ++n)
-        ini.EraseSection(Section(n).c_str());
-    for (int i = 0; i < ButtonListCount; ++i)
-        SaveButtonInfo(ini, i);
+    if (!EndWholeSave(&save, true))
+        throw failed;
+    savedTitle = title;  // only once written, so that a failed save writes it next time
 }

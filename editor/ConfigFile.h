@@ -24,8 +24,8 @@ void LoadButtonList(const std::string& path);
 
 // Writes the title when it differs from savedTitle, which then follows it,
 // and the placement when it differs from the one read; then erases the 24
-// button sections and writes ButtonList. A write that fails raises
-// EditorError and ends the save there.
+// button sections and writes ButtonList; all as one whole save, so that a
+// write that fails raises EditorError and leaves the file as it was.
 void WriteConfiguration(const std::string& path, const std::string& title, std::string& savedTitle,
                         int positionChoice, int initialPositionChoice);
 

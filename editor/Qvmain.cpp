@@ -1,5 +1,6 @@
 #include "Qvmain.h"
 
+#include "BarOnFile.h"
 #include "ButtonList.h"
 #include "ConfigFile.h"
 #include "Dlgmod.h"
@@ -47,6 +48,7 @@ void SaveConfiguration(TfrmQVConfig& form)
     WriteConfiguration(form.ConfigFilePath, ControlText(form, IDC_WINDOWTITLE), form.SavedTitle, form.PositionChoice,
                        form.InitialPositionChoice);
     form.Modified = false;
+    AskBar(PathMessage(form.ConfigFilePath.c_str()), BarReload);  // a bar on the file shows the save at once
 }
 
 // Saves and tells the user when it failed; true when the file was written.
@@ -330,7 +332,8 @@ void FormDestroy(TfrmQVConfig& form)
     DoneIconUtilities();
     DeleteFormFonts(form.Layout.fonts);
     DeleteGlyphFaces(form.Glyphs);
-    if (form.Params.size() >= 3) {
+    // A bar still on the file has taken the saves; a second one would save its own over them.
+    if (form.Params.size() >= 3 && !AskBar(PathMessage(form.Params[1].c_str()), BarAsk)) {
         const std::string command = RestartCommand(form.Params[2], form.Params[1]);
         if (WinExec(command.c_str(), SW_SHOW) < 32)
             EditorMessage(nullptr, MessageError, "Unable to start " + form.Params[2]);
@@ -379,6 +382,8 @@ void FormCreate(TfrmQVConfig& form)
         form.NoFile = true;
         return;
     }
+    // A bar on the file writes the buttons dropped on it first, or its next save would lose the editor's.
+    AskBar(PathMessage(form.ConfigFilePath.c_str()), BarWriteButtons);
     HANDLE held;
     if (!HoldConfigFile(form.ConfigFilePath, &held)) {
         form.NoFile = true;

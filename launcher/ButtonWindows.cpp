@@ -24,12 +24,18 @@ static void Fill(HDC dc, HBRUSH brush, int left, int top, int right, int bottom)
     FillRect(dc, &r, brush);
 }
 
+// The width of a face's raised edges, which the focus cue sits inside.
+static int FaceEdge()
+{
+    return ScaleForDpi(2, BarState.Dpi);
+}
+
 void PaintButtonFaces(HWND bar, int slot)
 {
     LauncherButton* b = ButtonTable[slot];
     const int w = CellWidth();
     const int h = CellHeight();
-    const int edge = ScaleForDpi(2, BarState.Dpi);
+    const int edge = FaceEdge();
     const int shift = ScaleForDpi(1, BarState.Dpi);
     HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
     HBRUSH highlight = GetSysColorBrush(COLOR_BTNHIGHLIGHT);
@@ -205,7 +211,7 @@ static bool FocusCueHidden()
 // A dotted frame in the ring between the face's edges and its icon.
 static void DrawFocusCue(HDC dc, int left, int top)
 {
-    const int edge = ScaleForDpi(2, BarState.Dpi);
+    const int edge = FaceEdge();
     const RECT ring = {left + edge, top + edge, left + CellWidth() - edge, top + CellHeight() - edge};
     DrawFocusRect(dc, &ring);
 }
@@ -274,6 +280,21 @@ void DeleteButton(int slot)
     ButtonTable[ButtonCount] = nullptr;
     FitBar();
     BarState.UnsavedChanges = true;
+}
+
+void ReloadButtons(HWND bar)
+{
+    for (int slot = 0; slot < ButtonCount; ++slot) {
+        RemoveTool(ButtonTable[slot]->ButtonWindow);
+        DestroyWindow(ButtonTable[slot]->ButtonWindow);
+        ReleaseButton(ButtonTable[slot]);
+        ButtonTable[slot] = nullptr;
+    }
+    ButtonCount = 0;
+    LoadButtons();
+    for (int slot = 0; slot < ButtonCount; ++slot)
+        CreateButtonWindow(bar, slot);
+    BarState.UnsavedChanges = false;
 }
 
 void ReleaseButton(LauncherButton* button)

@@ -26,5 +26,7 @@ void DrawButton(const DRAWITEMSTRUCT* drawItem);
 // show them and the lines between them.
 void PaintContent(HDC dc, const RECT& area);
 void DeleteButton(int slot);
+// Puts the buttons of the file in place of the bar's, windows and all.
+void ReloadButtons(HWND bar);
 
 #endif

@@ -13,6 +13,13 @@ int ButtonCount;
 
 static const char NoFile[] = "None";
 
+void LoadButtons()
+{
+    for (unsigned n = 1; n <= (unsigned)MaxButtons; ++n)
+        if (LoadButton(n, ButtonCount))
+            ++ButtonCount;
+}
+
 LauncherButton* AllocateButton()
 {
     LauncherButton* button = (LauncherButton*)LocalAlloc(LMEM_FIXED, sizeof(LauncherButton));

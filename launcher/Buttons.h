@@ -8,6 +8,8 @@
 LauncherButton* AllocateButton();
 void FreeButton(LauncherButton* button);
 bool LoadButton(unsigned n, int slot);
+// Loads the sections Button1 to Button24 into the empty table, closing up gaps.
+void LoadButtons();
 HICON ChooseButtonIcon(int slot);
 // Extracts the button's icon again at the bar's icon size.
 void ReloadButtonIcon(int slot);

@@ -5,6 +5,7 @@
 #include "AutoHide.h"
 #include "Bar.h"
 #include "Messages.h"
+#include "WholeSave.h"
 
 const char WindowSection[] = "Window";
 
@@ -23,9 +24,38 @@ void ReadKey(const TSection& section, const char* key, const char* fallback, cha
         TextCopy(out, size, fallback);
 }
 
-bool SaveWindowSettings(HWND bar)
+void ReadPlacement(const TSection& window, BarRect work, int width, int height, int* x, int* y)
 {
-    const char* file = BarState.ConfigFilePath;
+    char value[10];
+    ReadKey(window, "Position", "", value, sizeof value);
+    BarState.PlacementFlags = 0;
+    if (SameTextNoCase(value, "Fixed")) {
+        BarState.PlacementFlags = Docked;
+        ReadKey(window, "Horizontal", "", value, sizeof value);
+        if (SameTextNoCase(value, "Left"))
+            BarState.PlacementFlags |= DockLeft;
+        ReadKey(window, "Vertical", "", value, sizeof value);
+        if (SameTextNoCase(value, "Top"))
+            BarState.PlacementFlags |= DockTop;
+        // The corner is on the monitor the bar was saved on, or the one now nearest it.
+        char saved[48];
+        BarRect monitor;
+        ReadKey(window, "Monitor", "", saved, sizeof saved);
+        if (ParseMonitorRect(saved, &monitor))
+            GetMonitorWorkArea(monitor, &work);
+        const BarPoint corner = DockedPosition(work, width, height, BarState.PlacementFlags);
+        *x = corner.x;
+        *y = corner.y;
+    } else {
+        ReadKey(window, "Left", "", value, sizeof value);
+        *x = value[0] != '\0' ? ParseInt(value) : (int)CW_USEDEFAULT;
+        ReadKey(window, "Top", "", value, sizeof value);
+        *y = value[0] != '\0' ? ParseInt(value) : (int)CW_USEDEFAULT;
+    }
+}
+
+bool SaveWindowSettings(HWND bar, const char* file)
+{
     const BarRect place = ShownBarRect(bar);
     bool ok = WritePrivateProfileStringA(WindowSection, "AlwaysOnTop", BarState.AlwaysOnTop ? "True" : "False", file);
     ok &= WritePrivateProfileStringA(WindowSection, "AutoHide", BarState.AutoHide.On ? "True" : "False", file) != FALSE;
@@ -53,22 +83,25 @@ bool SaveWindowSettings(HWND bar)
 
 bool WriteHotkey(const char* word)
 {
-    return WritePrivateProfileStringA(WindowSection, "Hotkey", word, BarState.ConfigFilePath) != FALSE;
+    TWholeSave save;
+    if (!BeginWholeSave(BarState.ConfigFilePath, &save))
+        return false;
+    const bool ok = WritePrivateProfileStringA(WindowSection, "Hotkey", word, save.File) != FALSE;
+    return EndWholeSave(&save, ok);
 }
 
-bool EraseButtonSection(unsigned n)
+static bool EraseButtonSection(unsigned n, const char* file)
 {
     char section[16];
     FormatButtonSection(section, sizeof section, n);
-    return WritePrivateProfileStringA(section, nullptr, nullptr, BarState.ConfigFilePath) != FALSE;
+    return WritePrivateProfileStringA(section, nullptr, nullptr, file) != FALSE;
 }
 
-bool WriteButtonSection(int slot)
+static bool WriteButtonSection(int slot, const char* file)
 {
     const LauncherButton* b = ButtonTable[slot];
     if (b == nullptr)
         return false;
-    const char* file = BarState.ConfigFilePath;
     char section[16];
     FormatButtonSection(section, sizeof section, (unsigned)slot + 1);
 
@@ -88,24 +121,40 @@ bool WriteButtonSection(int slot)
     return ok;
 }
 
-bool FlushButtons()
+static bool WriteButtons(const char* file)
 {
     bool ok = true;
     for (unsigned n = 1; n <= (unsigned)MaxButtons; ++n)
-        ok &= EraseButtonSection(n);
+        ok &= EraseButtonSection(n, file);
     for (int slot = 0; slot < ButtonCount; ++slot)
-        ok &= WriteButtonSection(slot);
-    // Buttons that did not reach the file are still to be saved.
-    if (ok)
-        BarState.UnsavedChanges = false;
+        ok &= WriteButtonSection(slot, file);
     return ok;
+}
+
+// One whole save: the file holds all of these writes, or none of them.
+static bool SaveWhole(bool window, bool buttons)
+{
+    TWholeSave save;
+    if (!BeginWholeSave(BarState.ConfigFilePath, &save))
+        return false;
+    bool ok = !window || SaveWindowSettings(BarState.BarWindow, save.File);
+    if (buttons)
+        ok &= WriteButtons(save.File);
+    // Buttons that did not reach the file are still to be saved.
+    if (!EndWholeSave(&save, ok))
+        return false;
+    if (buttons)
+        BarState.UnsavedChanges = false;
+    return true;
+}
+
+bool FlushButtons()
+{
+    return SaveWhole(false, true);
 }
 
 void SaveSettings(bool reportFailure)
 {
-    bool saved = SaveWindowSettings(BarState.BarWindow);
-    if (BarState.UnsavedChanges && !FlushButtons())
-        saved = false;
-    if (!saved && reportFailure)
+    if (!SaveWhole(true, BarState.UnsavedChanges) && reportFailure)
         ReportSaveFailure();
 }

@@ -18,17 +18,20 @@ struct TSection {
 void ReadSection(const char* name, TSection* section);
 void ReadKey(const TSection& section, const char* key, const char* fallback, char* out, DWORD size);
 
-// The writes report success: false when any write to the file failed.
-bool SaveWindowSettings(HWND bar);
-// Writes the hotkey's word, or deletes the key for none; only a choice of the user writes it.
+// The placement that [Window] gives: PlacementFlags, and where a bar of that
+// size goes on work (CW_USEDEFAULT for a floating bar saved nowhere).
+void ReadPlacement(const TSection& window, BarRect work, int width, int height, int* x, int* y);
+// Writes the window settings into file (the configuration file, or the copy
+// a whole save writes); false when any write to it failed.
+bool SaveWindowSettings(HWND bar, const char* file);
+// Writes the hotkey's word, or deletes the key for none, as one whole save;
+// only a choice of the user writes it.
 bool WriteHotkey(const char* word);
-// The writes of the button sections report success: false when the slot is
-// empty or a write to the file failed; UnsavedChanges stays set then.
-bool EraseButtonSection(unsigned n);
-bool WriteButtonSection(int slot);
+// Writes the button sections as one whole save; false when the file could
+// not be written, and UnsavedChanges stays set then.
 bool FlushButtons();
-// Saves the window settings and, when changed, the buttons; a failed write
-// is told to the user when reportFailure is set, once per save.
+// Saves the window settings and, when changed, the buttons, as one whole
+// save; a failed save is told to the user when reportFailure is set.
 void SaveSettings(bool reportFailure = false);
 
 #endif

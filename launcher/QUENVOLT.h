@@ -71,6 +71,7 @@ struct TBarState {
     bool HasWorkArea;
     bool InSnapMove;
     UINT TaskbarCreated;  // the shell's message that its taskbar is new, after Explorer restarted
+    UINT PathMessage;  // what the editor and a second bar on the same file ask this bar
     int OpenBoxes;  // modal boxes of the bar open now; drops wait for them
     int Dpi;  // the scale of the monitor the bar is on
     int IconSize;  // the icons' side at that scale

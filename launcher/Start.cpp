@@ -3,6 +3,7 @@
 #include "Start.h"
 
 #include "Bar.h"
+#include "BarOnFile.h"
 #include "Buttons.h"
 #include "Dpi.h"
 #include "FileSearch.h"
@@ -42,12 +43,17 @@ bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showComman
     }
 
     char found[PathSize];
-    if (LocateFile(BarState.ConfigFilePath, found, sizeof found)) {
+    const bool exists = LocateFile(BarState.ConfigFilePath, found, sizeof found);
+    if (exists)
         TextCopy(BarState.ConfigFilePath, sizeof BarState.ConfigFilePath, found);
-        for (unsigned n = 1; n <= (unsigned)MaxButtons; ++n)
-            if (LoadButton(n, ButtonCount))
-                ++ButtonCount;
+    // One bar per file: two would each save their own buttons over the other's.
+    BarState.PathMessage = PathMessage(BarState.ConfigFilePath);
+    if (HWND running = AskBar(BarState.PathMessage, BarAsk)) {
+        SetForegroundWindow(running);
+        return false;
     }
+    if (exists)
+        LoadButtons();
 
     SetBarScale(DpiOfWindow(nullptr));
 
@@ -67,31 +73,7 @@ bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showComman
         BarState.AlwaysOnTop = true;
     ReadKey(window, "AutoHide", "", value, sizeof value);
     BarState.AutoHide.On = SameTextNoCase(value, "True");
-    ReadKey(window, "Position", "", value, sizeof value);
-
-    if (SameTextNoCase(value, "Fixed")) {
-        BarState.PlacementFlags = Docked;
-        ReadKey(window, "Horizontal", "", value, sizeof value);
-        if (SameTextNoCase(value, "Left"))
-            BarState.PlacementFlags |= DockLeft;
-        ReadKey(window, "Vertical", "", value, sizeof value);
-        if (SameTextNoCase(value, "Top"))
-            BarState.PlacementFlags |= DockTop;
-        // The corner is on the monitor the bar was saved on, or the one now nearest it.
-        char saved[48];
-        BarRect monitor;
-        ReadKey(window, "Monitor", "", saved, sizeof saved);
-        if (ParseMonitorRect(saved, &monitor))
-            GetMonitorWorkArea(monitor, &work);
-        const BarPoint corner = DockedPosition(work, width, height, BarState.PlacementFlags);
-        x = corner.x;
-        y = corner.y;
-    } else {
-        ReadKey(window, "Left", "", value, sizeof value);
-        x = value[0] != '\0' ? ParseInt(value) : (int)CW_USEDEFAULT;
-        ReadKey(window, "Top", "", value, sizeof value);
-        y = value[0] != '\0' ? ParseInt(value) : (int)CW_USEDEFAULT;
-    }
+    ReadPlacement(window, work, width, height, &x, &y);
 
     BarState.TaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     HWND bar = CreateWindowExA(BarExStyle | (BarState.AlwaysOnTop ? WS_EX_TOPMOST : 0), BarClassName, title, BarStyle,

@@ -6,6 +6,7 @@
 #include "QUENVOLT.h"
 
 bool RegisterBarClass(HINSTANCE instance);
+// False also when a bar runs on the same file already: that one is brought forward instead.
 bool CreateBarWindow(HINSTANCE instance, const char* commandLine, int showCommand);
 
 #endif

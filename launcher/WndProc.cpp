@@ -4,6 +4,7 @@
 
 #include "AutoHide.h"
 #include "Bar.h"
+#include "BarOnFile.h"
 #include "ButtonWindows.h"
 #include "Buttons.h"
 #include "Drop.h"
@@ -15,6 +16,7 @@
 #include "Menus.h"
 #include "Messages.h"
 #include "Profile.h"
+#include "Reload.h"
 
 static void OnCreate(HWND window)
 {
@@ -56,6 +58,16 @@ static void OnDpiChanged(WPARAM dpis, const RECT* suggested)
 {
     RescaleButtons(BarState.BarWindow, HIWORD(dpis));
     TakeSuggestedPlace(*suggested);
+}
+
+// The editor on this bar's file asks it to save its buttons before it reads them, and to take its save.
+static LRESULT OnPathRequest(WPARAM request)
+{
+    if (request == BarWriteButtons && BarState.UnsavedChanges && !FlushButtons())
+        ReportSaveFailure();
+    else if (request == BarReload)
+        ReloadSettings();
+    return BarHere;
 }
 
 static void OnPaint(HWND window)
@@ -187,6 +199,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         OnDeskChange();
         return 0;
     }
+    if (message == BarState.PathMessage && message != 0)
+        return OnPathRequest(wParam);
     switch (message) {
     case WM_CREATE:
         OnCreate(window);

@@ -34,7 +34,7 @@ TEST_SUITE("autohide")
         CHECK(PumpUntil([&] { return Top(bar()) == 998; }, 5000));
         menu(IDM_AUTOHIDE);  // off: back for good
         CHECK(PumpUntil([&] { return Top(bar()) == shown.top; }, 3000));
-        CHECK((SaveWindowSettings(bar()) && Profile(ini, "Window", "AutoHide") == "False"));
+        CHECK((SaveWindowSettings(bar(), BarState.ConfigFilePath) && Profile(ini, "Window", "AutoHide") == "False"));
         REQUIRE(start("[Window]\r\nAutoHide=tRUE\r\n" + Buttons(Notepad, {""})));
         CHECK(ItemState(bar()) == (MF_CHECKED | MF_GRAYED));  // floating
         SystemParametersInfoA(SPI_SETCLIENTAREAANIMATION, 0, (PVOID)TRUE, 0);

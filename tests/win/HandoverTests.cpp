@@ -15,33 +15,6 @@ using namespace qv;
 namespace {
 
 const char* const BarClass = "QuenvoltWClass";
-const int Slow = 120000;  // Wine starts a process in many seconds on a loaded machine
-
-DWORD ProcessOf(HWND window)
-{
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    return pid;
-}
-
-// A visible top-level window of another process, of that class and caption.
-HWND FindOther(const char* cls, const char* caption = nullptr)
-{
-    HWND window = nullptr;
-    while ((window = FindWindowExA(nullptr, window, cls, caption)) != nullptr)
-        if (ProcessOf(window) != GetCurrentProcessId() && IsWindowVisible(window))
-            return window;
-    return nullptr;
-}
-
-// Waits for such a window, once the window gone (if any) has gone.
-HWND WaitFor(const char* cls, const char* caption = nullptr, HWND gone = nullptr)
-{
-    HWND found = nullptr;
-    PumpUntil([&] { return !IsWindow(gone) && (found = FindOther(cls, caption)) != nullptr; }, Slow);
-    REQUIRE_MESSAGE(found != nullptr, std::string(caption != nullptr ? caption : cls));
-    return found;
-}
 
 // Types a name key by key into a dialog of another process, so that it takes
 // it for typing, then presses OK twice: the first press looks the name up,

@@ -24,7 +24,7 @@ TEST_SUITE("placement")
                 DeleteButton(0);
             }
             CHECK(WindowRect(bar()).right - WindowRect(bar()).left == GetSystemMetrics(SM_CXMIN));
-            SaveWindowSettings(bar());
+            SaveWindowSettings(bar(), BarState.ConfigFilePath);
             CHECK(Profile(ini, "Window", nullptr) == "Position=fixed|Horizontal=" + std::string(r.horizontal) +
                                                          "|Vertical=" + r.vertical + "|AlwaysOnTop=False|AutoHide=False");
         }

@@ -5,7 +5,7 @@ using namespace qv;
 
 TEST_SUITE("desk")
 {
-    TEST_CASE_FIXTURE(BarFixture, "a file that cannot be written is named in one warning, and saved by the next save")
+    TEST_CASE_FIXTURE(BarFixture, "a file that cannot be replaced is named in one warning, kept whole, and saved by the next save")
     {
         const BesideProgram editor("QVconfig.exe", true, RecorderPath());  // what the bar would hand over to
         struct Row { const char* what; UINT message; WPARAM wParam; bool box; } rows[] = {
@@ -17,16 +17,27 @@ TEST_SUITE("desk")
             INFO(row.what);
             REQUIRE(start(Buttons(Notepad, {"", "", ""})));
             DeleteButton(2);
-            // Held open without write sharing, as another program may: Wine as root writes read-only files.
-            HANDLE held = Hold(ini, FILE_SHARE_READ, GENERIC_READ);
+            // Held open without delete sharing, as another program may: the whole save cannot take its place.
+            HANDLE held = Hold(ini, FILE_SHARE_READ | FILE_SHARE_WRITE, GENERIC_READ);
+            const std::string before = ReadFile(ini);
             send(row.message, row.wParam);  // returns once a box is answered
             CloseHandle(held);
+            CHECK(ReadFile(ini) == before);
+            CHECK_FALSE(FileExists(ini + "~"));
             CHECK(IsWindow(bar()) == (row.message != WM_CLOSE));  // the bar stays unless closed
             CHECK(boxes.seen == (row.box ? "Quenvolet|The settings could not be saved to\n" + ini +
                                                 "\nThe file or its folder may be write-protected.\n" : ""));
             if (row.message != WM_CLOSE) {
+                SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_HIDDEN);  // the file that replaces it keeps it
                 menu(IDM_SAVESETTINGS);
                 CHECK(Profile(ini, "Button3", "FileName") == "<absent>");
+                CHECK((GetFileAttributesA(ini.c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0);
+                // a save that changes nothing writes nothing, so it cannot fail
+                held = Hold(ini, FILE_SHARE_READ | FILE_SHARE_WRITE, GENERIC_READ);
+                boxes.seen.clear();
+                menu(IDM_SAVESETTINGS);
+                CloseHandle(held);
+                CHECK(boxes.seen == "");
             }
         }
     }

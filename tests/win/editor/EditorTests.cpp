@@ -70,12 +70,15 @@ TEST_SUITE("file")
                             "\nA=1\r\nA=2\n" + ManySections() + Section("Keep") + Key("B", "3"));
         const std::string kept = Profile(c.ini, "Keep", nullptr) + Profile(c.ini, "S9999", nullptr);
         EditorForm editor(Quoted(c.ini));
-        HANDLE lock = Hold(c.ini);
+        HANDLE lock = Hold(c.ini, FILE_SHARE_READ | FILE_SHARE_WRITE);  // no delete sharing: it cannot be replaced
+        const std::string before = ReadFile(c.ini);
         c.boxes.seen.clear();
         SetWindowTextA(editor.control(IDC_WINDOWTITLE), "Saved");
         editor.click(IDOK);
         CHECK(editor.open());
         CHECK(c.boxes.seen == "Configure Quenvolet|Unable to write to " + c.ini + ".\n");
+        CHECK(ReadFile(c.ini) == before);
+        CHECK_FALSE(qt::FileExists(c.ini + "~"));
         CloseHandle(lock);
         editor.click(IDOK);
         CHECK_FALSE(editor.open());

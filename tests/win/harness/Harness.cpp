@@ -5,6 +5,7 @@
 #include <doctest.h>
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <fstream>
@@ -77,6 +78,14 @@ std::string Profile(const std::string& file, const char* section, const char* ke
             c = c ? c : '|';
         return text;
     }
+}
+
+std::string Settings(const std::string& file)
+{
+    std::string all, names = Profile(file, nullptr, nullptr) + "|";
+    for (size_t at = 0, bar; (bar = names.find('|', at)) != std::string::npos && bar > at; at = bar + 1)
+        all += names.substr(at, bar - at) + ": " + Profile(file, names.substr(at, bar - at).c_str(), nullptr) + "\n";
+    return all;
 }
 
 std::string ProgramFolder()
@@ -187,6 +196,46 @@ bool WaitForProcess(HANDLE process, int milliseconds)
     const bool ended = PumpUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, milliseconds);
     CloseHandle(process);
     return ended;
+}
+
+DWORD ProcessOf(HWND window)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    return pid;
+}
+
+HWND FindOther(const char* cls, const char* caption)
+{
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, cls, caption)) != nullptr)
+        if (ProcessOf(window) != GetCurrentProcessId() && IsWindowVisible(window))
+            return window;
+    return nullptr;
+}
+
+HWND WaitFor(const char* cls, const char* caption, HWND gone)
+{
+    HWND found = nullptr;
+    PumpUntil([&] { return !IsWindow(gone) && (found = FindOther(cls, caption)) != nullptr; }, Slow);
+    REQUIRE_MESSAGE(found != nullptr, std::string(caption != nullptr ? caption : cls));
+    return found;
+}
+
+// The block is made in the window's process, where the drop's handle must point; a fixed block is its own handle.
+void DropOnto(HWND window, const Texts& names, POINT at)
+{
+    const DROPFILES header = {sizeof(DROPFILES), at, FALSE, FALSE};
+    std::string block(reinterpret_cast<const char*>(&header), sizeof header);
+    for (const std::string& n : names)
+        block += n + '\0';
+    block += '\0';
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, ProcessOf(window));
+    void* there = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE);
+    REQUIRE(there != nullptr);
+    REQUIRE(WriteProcessMemory(process, there, block.data(), block.size(), nullptr));
+    CloseHandle(process);
+    PostMessageA(window, WM_DROPFILES, (WPARAM)there, 0);
 }
 
 std::map<std::string, std::string> WaitForRecord(const std::string& path, int milliseconds)

@@ -56,6 +56,9 @@ std::string ManySections();
 // section's lines, with no section the file's section names, each list joined by "|".
 std::string Profile(const std::string& file, const char* section, const char* key, const char* fallback = "<absent>");
 
+// Every section of the file with its lines as the profile functions read them, one section a line.
+std::string Settings(const std::string& file);
+
 // The folder of the test programs, the recorder among them, and the editor, built apart from the bar.
 std::string ProgramFolder();
 std::string EditorProgram();
@@ -173,6 +176,15 @@ HANDLE Hold(const std::string& path, DWORD share = 0, DWORD access = GENERIC_REA
 HANDLE StartProcess(std::string commandLine, const char* folder = nullptr);
 // Pumps until the process ends, then closes its handle; false if it outlived the time.
 bool WaitForProcess(HANDLE process, int milliseconds = 30000);
+
+// Windows of other processes: the one that owns a window; a visible top-level window of another process,
+// of that class and caption; such a window waited for, once the window gone (if any) has gone.
+DWORD ProcessOf(HWND window);
+HWND FindOther(const char* cls, const char* caption = nullptr);
+const int Slow = 120000;  // Wine starts a process in many seconds on a loaded machine
+HWND WaitFor(const char* cls, const char* caption = nullptr, HWND gone = nullptr);
+// Drops the names onto a window of any process as the shell does, at the point of its client area.
+void DropOnto(HWND window, const Texts& names, POINT at = {5, -3});
 
 // Points the recorder at a file; its record (key=value lines) once its process ended. Wine may take
 // long to start one.
