@@ -2,8 +2,6 @@
 // started and deleted with keys, the focus given back with Esc.
 #include "Keyboard.h"
 
-#include "AutoHide.h"
-
 #include "Launch.h"
 #include "Menus.h"
 
@@ -59,7 +57,6 @@ void OnHotkey()
         SetWindowPos(bar, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
         BarState.RaisedOnTop = true;
     }
-    RevealBar();
     SetForegroundWindow(bar);
     FocusButton(RememberedSlot());
     ShowFocusCue();

@@ -61,7 +61,7 @@ TEST_SUITE("autohide")
         MoveWindow(bar(), shown.left - 5, shown.top + 5, w, h, TRUE);  // snaps back into its corner
         CHECK(ItemState(bar()) == MF_CHECKED);
         CHECK(PumpUntil([&] { return Top(bar()) > shown.top; }, 5000));
-        PressKeys({Ctrl | Alt | 'Q'});  // the hotkey brings it back
+        PressKeys({Ctrl | Alt | 'Q'});  // the hotkey brings it back, as the bar then has the keyboard
         CHECK(PumpUntil([&] { return Top(bar()) == shown.top; }, 5000));
         DestroyWindow(other);
     }
