@@ -232,12 +232,7 @@ void FormCreate(TdlgChangeIcon& d)
 // The dialog was moved onto a monitor of another scale: the images are extracted again as their cells show.
 void OnDpiChanged(TdlgChangeIcon& d, int dpi, const RECT& suggested)
 {
-    HWND grid = Control(d, IDC_ICONLIST);
-    SendMessageA(grid, GM_SETSCROLLBAR, FALSE, 0);  // the grid takes its table height, refitted below
-    RescaleForm(d.Handle, d.Layout, dpi, suggested);
-    RemakeGlyphFaces(d.Glyphs, dpi);
-    SendMessageA(grid, GM_SETDPI, (WPARAM)dpi, 0);
-    FitGridColumns(grid, d.IconCount);
+    RescaleGridForm(d.Handle, d.Layout, d.Glyphs, Control(d, IDC_ICONLIST), d.IconCount, dpi, suggested);
     for (TIcon& icon : d.IconList)
         icon.release();
 }

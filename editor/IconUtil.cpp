@@ -5,6 +5,8 @@
 #include "Message.h"
 #include "core/EditorCore.h"
 #include "core/Text.h"
+#include "Glyphs.h"
+#include "forms/Form.h"
 #include "forms/MainForm.h"
 
 #include <shellapi.h>
@@ -212,4 +214,14 @@ void FitGridColumns(HWND grid, short columns)
         SetWindowPos(grid, nullptr, 0, 0, r.right - r.left, r.bottom - r.top - change,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+void RescaleGridForm(HWND form, FormLayout& layout, GlyphFaces& glyphs, HWND grid, short columns, int dpi,
+                     const RECT& suggested)
+{
+    SendMessageA(grid, GM_SETSCROLLBAR, FALSE, 0);  // the grid takes its table height, refitted below
+    RescaleForm(form, layout, dpi, suggested);
+    RemakeGlyphFaces(glyphs, dpi);
+    SendMessageA(grid, GM_SETDPI, (WPARAM)dpi, 0);
+    FitGridColumns(grid, columns);
 }

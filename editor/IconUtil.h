@@ -73,5 +73,12 @@ void RefreshButtonIcon(TButtonInfo& info);
 // Sets the grid's column count and adds or removes its scroll bar, growing
 // or shrinking it by the scroll bar's height once.
 void FitGridColumns(HWND grid, short columns);
+struct FormLayout;
+struct GlyphFaces;
+// A form with an icon grid moved onto a monitor of another scale: laid out anew
+// with the grid at its table height, its glyphs and cells remade at dpi, and
+// the grid refitted to its columns.
+void RescaleGridForm(HWND form, FormLayout& layout, GlyphFaces& glyphs, HWND grid, short columns, int dpi,
+                     const RECT& suggested);
 
 #endif

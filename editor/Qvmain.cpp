@@ -313,13 +313,9 @@ void OnInitDialog(TfrmQVConfig& form)
 // The form was moved onto a monitor of another scale, or the scale changed.
 void OnDpiChanged(TfrmQVConfig& form, int dpi, const RECT& suggested)
 {
-    HWND grid = Control(form, IDC_ICONGRID);
-    SendMessageA(grid, GM_SETSCROLLBAR, FALSE, 0);  // the grid takes its table height, refitted below
-    RescaleForm(form.Handle, form.Layout, dpi, suggested);
-    RemakeGlyphFaces(form.Glyphs, dpi);
-    SendMessageA(grid, GM_SETDPI, (WPARAM)dpi, 0);
+    RescaleGridForm(form.Handle, form.Layout, form.Glyphs, Control(form, IDC_ICONGRID), (short)ButtonListCount, dpi,
+                    suggested);
     SendMessageA(Control(form, IDC_WINDOWPOS), CB_SETITEMHEIGHT, 0, ScaleForDpi(13, dpi));
-    FitGridColumns(grid, (short)ButtonListCount);
     SetIconScale(dpi);
     for (int i = 0; i < ButtonListCount; ++i)
         ExtractAgain(ButtonList[i]);
